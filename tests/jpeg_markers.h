@@ -1,0 +1,36 @@
+#pragma once
+
+// Walks the marker segments of a JPEG stream up to its first scan, for tests
+// that check how the pictures were encoded.
+
+#include <QByteArray>
+#include <QList>
+
+struct JpegSegmentInfo {
+    int marker;         // 0xC0 for SOF0, 0xE1 for APP1, ...
+    QByteArray payload; // without the length field
+};
+
+inline QList<JpegSegmentInfo> jpegSegments(const QByteArray &jpeg, bool *ok)
+{
+    QList<JpegSegmentInfo> out;
+    *ok = false;
+    if (jpeg.size() < 4 || uchar(jpeg[0]) != 0xFF || uchar(jpeg[1]) != 0xD8)
+        return out;
+    qsizetype pos = 2;
+    while (pos + 4 <= jpeg.size()) {
+        if (uchar(jpeg[pos]) != 0xFF)
+            return out;
+        const int marker = uchar(jpeg[pos + 1]);
+        const int length = (uchar(jpeg[pos + 2]) << 8) | uchar(jpeg[pos + 3]);
+        if (length < 2 || pos + 2 + length > jpeg.size())
+            return out;
+        out.append({marker, jpeg.mid(pos + 4, length - 2)});
+        pos += 2 + length;
+        if (marker == 0xDA) {
+            *ok = uchar(jpeg[jpeg.size() - 2]) == 0xFF && uchar(jpeg[jpeg.size() - 1]) == 0xD9;
+            return out;
+        }
+    }
+    return out;
+}

@@ -1,0 +1,16 @@
+# Runs the map generator into SCRATCH and compares each picture with the
+# committed one in COMMITTED.
+file(REMOVE_RECURSE "${SCRATCH}")
+file(MAKE_DIRECTORY "${SCRATCH}")
+execute_process(COMMAND "${MAPGEN}" "${SCRATCH}" ${FONTS} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "mapgen failed: ${rc}")
+endif()
+foreach(view trangchu dailyphu mongco taytong dongtong kimquoc)
+    file(SHA256 "${SCRATCH}/${view}.jpg" fresh)
+    file(SHA256 "${COMMITTED}/${view}.jpg" committed)
+    if(NOT fresh STREQUAL committed)
+        message(FATAL_ERROR "${view}.jpg differs from what the generator draws now; run ./dev.sh maps")
+    endif()
+endforeach()
+message(STATUS "all six pictures redrawn byte for byte")
