@@ -256,6 +256,23 @@ void TForm1::setMarkerTop(int top)
     tron->setTop(top);
 }
 
+void TForm1::scheduleFit()
+{
+    // A region operation hides five pictures before it shows its own; fitting
+    // after each step would shrink and regrow the window. The fit runs once,
+    // when control is back in the loop, before anything is repainted.
+    if (fitPending_)
+        return;
+    fitPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            fitPending_ = false;
+            fitToControls();
+        },
+        Qt::QueuedConnection);
+}
+
 void TForm1::fitToControls()
 {
     QList<QRect> bounds;
@@ -279,7 +296,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         case QEvent::HideToParent:
         case QEvent::Move:
         case QEvent::Resize:
-            fitToControls();
+            scheduleFit();
             break;
         default:
             break;

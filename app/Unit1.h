@@ -69,6 +69,7 @@ private:
     void applyRegion(locator::MapView region);
     void createControl(const ControlDef &def, const PictureRegistry &registry);
     void bindEvent(const ControlDef &def);
+    void scheduleFit();
     void fitToControls();
     void centreOnScreen();
 
@@ -77,6 +78,7 @@ private:
     QList<QWidget *> controls_;
     bool centred_ = false;
     bool centredWithFrame_ = false;
+    bool fitPending_ = false;
 };
 
 // The one main window, set while it reads its definition.

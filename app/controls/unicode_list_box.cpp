@@ -157,6 +157,12 @@ void TTntListBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_PageDown:
     case Qt::Key_Home:
     case Qt::Key_End:
+        // With no current row the item view would go to row 0 whatever the
+        // key; End and Page Down start from row 0 instead, as a list box
+        // whose caret is on its first row.
+        if (!currentIndex().isValid() && count() > 0 &&
+            (event->key() == Qt::Key_End || event->key() == Qt::Key_PageDown))
+            selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
         userAction([&] { QListWidget::keyPressEvent(event); });
         // A plain navigation key selects the row it lands on.
         if (currentRow() >= 0 && itemIndex() != currentRow())
