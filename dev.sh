@@ -15,7 +15,7 @@ build_packages=(cmake make g++ pkg-config qt6-base-dev libjpeg62-turbo-dev
                 fonts-liberation2 fonts-dejavu-core)
 test_packages=(xvfb xauth xdotool x11-utils openbox imagemagick libexif-dev fonts-noto-core)
 maps_packages=(libexif-dev fonts-noto-core fonts-dejavu-core)
-bench_packages=(xvfb xauth xdotool feh time)
+bench_packages=(xvfb xauth xdotool feh imagemagick)
 
 install_missing() {
     local missing=() p
