@@ -59,6 +59,8 @@ TApplication::TApplication(int &argc, char **argv)
 {
     (void)argc;
     setApplicationName(title_);
+    // Lets the desktop match the window to its entry and icon.
+    setDesktopFileName(QStringLiteral("example.vanduc.tracuu"));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

@@ -58,6 +58,24 @@ void TTntListBox::setItems(const QStringList &items)
 {
     clear();
     addItems(items);
+    plainItems_.clear();
+    for (const QString &item : items)
+        plainItems_ << withoutDiacritics(item);
+}
+
+QString TTntListBox::withoutDiacritics(const QString &text)
+{
+    QString out;
+    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        if (c == QChar(0x0111))
+            c = QLatin1Char('d');
+        else if (c == QChar(0x0110))
+            c = QLatin1Char('D');
+        out.append(c);
+    }
+    return out;
 }
 
 void TTntListBox::setListFont(const FontDef &font)
@@ -120,8 +138,10 @@ void TTntListBox::typed(QChar c)
     if (prefix_.isEmpty()) {
         row = 0;
     } else {
+        const bool plain = withoutDiacritics(prefix_) == prefix_;
         for (int i = 0; i < count(); ++i) {
-            if (item(i)->text().startsWith(prefix_, Qt::CaseInsensitive)) {
+            const QString &text = plain && i < plainItems_.size() ? plainItems_[i] : item(i)->text();
+            if (text.startsWith(prefix_, Qt::CaseInsensitive)) {
                 row = i;
                 break;
             }

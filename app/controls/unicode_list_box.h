@@ -18,6 +18,10 @@ namespace tracuu {
 // the top whose text begins with the prefix, ignoring case, is selected (an
 // empty prefix selects row 0) and OnClick is raised, also when that row was
 // selected already. A prefix no row begins with changes nothing.
+//
+// Letters typed without diacritics also match letters that carry them, so
+// "co" finds "Cổ Lãng Dữ" and "d" finds "Đại Tán Quan"; a prefix typed with
+// diacritics must match them as typed.
 class TTntListBox : public QListWidget {
 public:
     using ClickHandler = std::function<void(QObject *sender)>;
@@ -28,6 +32,9 @@ public:
     explicit TTntListBox(QWidget *parent);
 
     void setItems(const QStringList &items);
+
+    // The text with diacritics removed and đ written as d.
+    static QString withoutDiacritics(const QString &text);
     void setListFont(const FontDef &font);
     const FontDef &listFont() const { return fontDef_; }
     void setItemHeight(int height);
@@ -62,6 +69,7 @@ private:
     int itemHeight_ = 18;
     ClickHandler onClick_;
     Clock clock_;
+    QStringList plainItems_; // the items without diacritics, for plain prefixes
     QString prefix_;
     qint64 lastTyped_ = 0;
     bool typedBefore_ = false;
