@@ -33,21 +33,46 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-long peakRssKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 void settle()
 {
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
+}
+
+// A figure in kB from one of the kernel's reports on this process.
+long procFieldKb(const char *file, const QByteArray &field)
+{
+    QFile f(QString::fromLatin1(file));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+long peakRssKb()
+{
+    return procFieldKb("/proc/self/status", "VmHWM:");
+}
+
+// Anonymous memory now (heap, images).
+long anonymousKb()
+{
+    return procFieldKb("/proc/self/smaps_rollup", "Anonymous:");
+}
+
+// The main window as the program opens it, exposed and painted.
+bool openWindow(TForm1 &w)
+{
+    PictureRegistry::global().registerClass(TJPEGImage::graphicClass());
+    TJPEGImage::setScreenBitsPerPixel(QGuiApplication::primaryScreen()->depth());
+    w.readDefinition(TFORM1());
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        return false;
+    settle();
+    return true;
 }
 
 // The first catalogue row of a region.
@@ -72,28 +97,12 @@ double selectAndPaint(TForm1 &w, int row)
     return t.nsecsElapsed() / 1e6;
 }
 
-// Anonymous memory now (heap, images), from the kernel's summary.
-long anonymousKb()
-{
-    QFile f(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("Anonymous:"))
-            return line.mid(10).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 int inprocess()
 {
-    PictureRegistry::global().registerClass(TJPEGImage::graphicClass());
-    TJPEGImage::setScreenBitsPerPixel(QGuiApplication::primaryScreen()->depth());
     TForm1 w;
-    w.readDefinition(TFORM1());
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
+    if (!openWindow(w))
         return 1;
-    settle();
 
     std::vector<double> firstShow, decodeFloor;
     // Kept alive so that each floor decode, like a picture's first one,
@@ -137,14 +146,9 @@ int inprocess()
 // same process.
 int memory()
 {
-    PictureRegistry::global().registerClass(TJPEGImage::graphicClass());
-    TJPEGImage::setScreenBitsPerPixel(QGuiApplication::primaryScreen()->depth());
     TForm1 w;
-    w.readDefinition(TFORM1());
-    w.show();
-    if (!QTest::qWaitForWindowExposed(&w))
+    if (!openWindow(w))
         return 1;
-    settle();
     for (MapView v : locator::regionViews)
         selectAndPaint(w, firstRow(v));
     settle();

@@ -22,10 +22,7 @@ void TTntLabel::setCaption(const QString &caption)
 void TTntLabel::setLabelFont(const FontDef &font)
 {
     fontDef_ = font;
-    setFont(toQFont(font));
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, resolveColor(font.color, pal));
-    setPalette(pal);
+    applyFont(*this, font, QPalette::WindowText);
     adjustSize();
     update();
 }

@@ -81,10 +81,7 @@ QString TTntListBox::withoutDiacritics(const QString &text)
 void TTntListBox::setListFont(const FontDef &font)
 {
     fontDef_ = font;
-    setFont(toQFont(font));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Text, resolveColor(font.color, pal));
-    setPalette(pal);
+    applyFont(*this, font, QPalette::Text);
 }
 
 void TTntListBox::setItemHeight(int height)

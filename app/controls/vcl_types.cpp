@@ -1,5 +1,7 @@
 #include "vcl_types.h"
 
+#include <QWidget>
+
 namespace tracuu {
 
 QColor resolveColor(TColor color, const QPalette &palette)
@@ -41,6 +43,14 @@ QFont toQFont(const FontDef &def)
     f.setItalic(def.italic);
     f.setUnderline(def.underline);
     return f;
+}
+
+void applyFont(QWidget &widget, const FontDef &def, QPalette::ColorRole textRole)
+{
+    widget.setFont(toQFont(def));
+    QPalette pal = widget.palette();
+    pal.setColor(textRole, resolveColor(def.color, pal));
+    widget.setPalette(pal);
 }
 
 } // namespace tracuu

@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QStringList>
 
+class QWidget;
+
 namespace tracuu {
 
 enum class TColor { clBtnFace, clWindow, clBlack, clGreen, clRed, clBlue, clAqua, clWhite, clSilver };
@@ -33,6 +35,10 @@ QStringList fontFamiliesFor(const QString &name);
 
 // A QFont whose characters are |height| pixels tall.
 QFont toQFont(const FontDef &def);
+
+// Gives a widget the font and puts the font's colour in the palette role
+// the widget draws its text with.
+void applyFont(QWidget &widget, const FontDef &def, QPalette::ColorRole textRole);
 
 enum class BorderStyle { bsNone, bsSingle, bsSizeable };
 enum class BorderIcon { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
