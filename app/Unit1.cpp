@@ -9,6 +9,7 @@
 #include "window_geometry.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QResource>
@@ -31,14 +32,18 @@ TForm1::~TForm1()
 
 namespace {
 
-QByteArrayView resourceData(const QString &path, QByteArray &holder)
+// The bytes of a stored picture record: straight from the program's
+// resources when it is there, else read from a file (a definition handed in
+// by a test, say).
+QByteArrayView recordData(const QString &path, QByteArray &holder)
 {
     const QResource resource(path);
-    if (!resource.isValid())
-        throw PictureRecordError("picture record " + path.toStdString() + " is not in the program");
-    if (resource.compressionAlgorithm() == QResource::NoCompression)
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
         return QByteArrayView(resource.data(), resource.size());
-    holder = resource.uncompressedData();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureRecordError("picture record " + path.toStdString() + " cannot be read");
+    holder = file.readAll();
     return holder;
 }
 
@@ -96,7 +101,7 @@ void TForm1::createControl(const ControlDef &def, const PictureRegistry &registr
         auto *image = new TImage(this);
         image->setGeometry(def.bounds);
         QByteArray holder;
-        image->loadPicture(resourceData(def.pictureRecord, holder), registry);
+        image->loadPicture(recordData(def.pictureRecord, holder), registry);
         widget = image;
         break;
     }

@@ -44,7 +44,7 @@ struct ControlDef {
     bool parentFont = true;
     bool transparent = false;
     bool autoSize = true;
-    // Pictures: the resource that holds the stored picture record.
+    // Pictures: where the stored picture record is, a resource or a file.
     QString pictureRecord;
     // The shape.
     ShapeType shape = ShapeType::stRectangle;

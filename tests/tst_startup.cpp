@@ -1,10 +1,16 @@
 // Start-up and the safety nets: the title rule, the window's fit and
 // centring, and the two ways an error is shown.
+#include "Unit1.h"
 #include "application.h"
+#include "controls/jpeg_image.h"
 #include "controls/errors.h"
 #include "window_geometry.h"
 
+#include <QFile>
+#include <QResource>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <QTimer>
 
 using namespace tracuu;
@@ -43,6 +49,8 @@ private slots:
     void startupSucceedsWithLoopExitCode();
     void loopErrorIsShownAndLoopGoesOn();
     void repeatingErrorShowsOneBoxAtATime();
+    void corruptPictureStopsStartup();
+    void decodeErrorAtFirstPaintIsShownOnce();
 };
 
 void TestStartup::title_data()
@@ -175,8 +183,98 @@ void TestStartup::repeatingErrorShowsOneBoxAtATime()
     app->setErrorReporter(showCriticalBox);
 }
 
+namespace {
+
+// The window definition with the overview's record replaced by `record`,
+// written to `dir`.
+FormDef definitionWithOverview(const QByteArray &record, const QTemporaryDir &dir)
+{
+    FormDef def = TFORM1();
+    const QString path = dir.filePath(QStringLiteral("trangchu.rec"));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(record);
+    for (ControlDef &c : def.controls)
+        if (c.name == QLatin1String("trangchu"))
+            c.pictureRecord = path;
+    return def;
+}
+
+QByteArray overviewRecord()
+{
+    const QResource r(QStringLiteral(":/maps/trangchu.rec"));
+    return QByteArray(reinterpret_cast<const char *>(r.data()), r.size());
+}
+
+// A record whose stream has lost the segments of one marker.
+QByteArray withoutSegments(const QByteArray &record, int marker)
+{
+    QByteArray out = record.left(17);
+    qsizetype pos = 17;
+    while (pos + 4 <= record.size()) {
+        const int m = uchar(record[pos + 1]);
+        const int length = (uchar(record[pos + 2]) << 8) | uchar(record[pos + 3]);
+        if (m == 0xDA) {
+            out.append(record.mid(pos));
+            break;
+        }
+        if (m != marker)
+            out.append(record.mid(pos, 2 + length));
+        pos += 2 + length;
+    }
+    const quint32 streamLength = quint32(out.size() - 15);
+    qToLittleEndian(streamLength, out.data() + 11);
+    return out;
+}
+
+} // namespace
+
+void TestStartup::corruptPictureStopsStartup()
+{
+    QTemporaryDir dir;
+    QByteArray bad = overviewRecord();
+    bad.truncate(bad.size() / 2); // the stored length now runs past the data
+    const FormDef def = definitionWithOverview(bad, dir);
+    QList<Report> reports;
+    const int code = runApplication(
+        *static_cast<TApplication *>(qApp),
+        [&] {
+            TForm1 window;
+            window.readDefinition(def);
+        },
+        [&](const QString &c, const QString &t) { reports.append({c, t}); });
+    QCOMPARE(code, 1);
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports[0].caption, QStringLiteral("Application Error"));
+    QVERIFY2(reports[0].text.contains(QStringLiteral("PictureRecordError")), qPrintable(reports[0].text));
+}
+
+void TestStartup::decodeErrorAtFirstPaintIsShownOnce()
+{
+    auto *app = static_cast<TApplication *>(qApp);
+    QList<Report> reports;
+    app->setErrorReporter([&](const QString &c, const QString &t) { reports.append({c, t}); });
+    QTemporaryDir dir;
+    // No quantisation tables: the header reads, the decode fails.
+    const FormDef def = definitionWithOverview(withoutSegments(overviewRecord(), 0xDB), dir);
+    TForm1 window;
+    window.readDefinition(def);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(reports.size(), 1);
+    QCOMPARE(reports[0].caption, app->title());
+    QVERIFY2(reports[0].text.startsWith(QStringLiteral("JPEG error #")), qPrintable(reports[0].text));
+    // Later paints show what was decoded without decoding or failing again.
+    window.repaint();
+    window.update();
+    QTest::qWait(50);
+    QCOMPARE(reports.size(), 1);
+    app->setErrorReporter(showCriticalBox);
+}
+
 int main(int argc, char **argv)
 {
+    PictureRegistry::global().registerClass(TJPEGImage::graphicClass());
     TApplication app(argc, argv);
     TestStartup test;
     return QTest::qExec(&test, argc, argv);
