@@ -64,3 +64,12 @@ close_to() {
         [ "${d#-}" -le "$3" ] || return 1
     done
 }
+
+# Runs "$@" until it succeeds, for at most five seconds.
+eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}

@@ -25,33 +25,31 @@ chmod +x "$scratch/xdg-open"
 PATH="$scratch:$PATH" XDG_CURRENT_DESKTOP= DESKTOP_SESSION= "$program" &
 pid=$!
 win=$(wait_for_window "Tra Cuu Dia Diem Van Duc") || fail "no window appeared"
-sleep 0.5
+framed() { [ "$(frame_extents "$win")" != "0 0 0 0" ]; }
+eventually framed || fail "the window manager gave the window no frame"
+sleep 0.3
 read -r cx cy _ _ < <(client_geometry "$win")
 
 count_colour() { # counts pixels of colour $1 in the link's rectangle
     import -window root -crop "201x25+$((cx + 816))+$cy" -depth 8 txt:- 2>/dev/null | grep -ci "$1"
 }
-[ "$(count_colour '#C0C0C0')" -gt 50 ] || fail "the link is not silver before hovering"
+silver() { [ "$(count_colour '#C0C0C0')" -gt 50 ] && [ "$(count_colour '#00FFFF')" -eq 0 ]; }
+aqua() { [ "$(count_colour '#00FFFF')" -gt 50 ] && [ "$(count_colour '#C0C0C0')" -eq 0 ]; }
+eventually silver || fail "the link is not silver before hovering"
 xdotool mousemove $((cx + 916)) $((cy + 12))
-sleep 0.5
-[ "$(count_colour '#00FFFF')" -gt 50 ] || fail "the link does not turn aqua under the pointer"
-[ "$(count_colour '#C0C0C0')" -eq 0 ] || fail "silver text remains while hovered"
+eventually aqua || fail "the link does not turn aqua under the pointer"
 echo "hover turns the link aqua"
 
 xdotool click 1
-for _ in $(seq 50); do
-    [ -s "$scratch/opened" ] && break
-    sleep 0.1
-done
-sleep 0.5
-[ -s "$scratch/opened" ] || fail "no opener was started"
+opened() { [ -s "$scratch/opened" ]; }
+eventually opened || fail "no opener was started"
+sleep 0.5 # time for a second, wrong, start to show
 [ "$(wc -l <"$scratch/opened")" -eq 1 ] || fail "the opener ran $(wc -l <"$scratch/opened") times"
 [ "$(cat "$scratch/opened")" = "https://vanduc.example" ] || fail "opened '$(cat "$scratch/opened")'"
 echo "a click opened https://vanduc.example once"
 
 # Moving away restores the silver look.
 xdotool mousemove 600 400
-sleep 0.5
-[ "$(count_colour '#00FFFF')" -eq 0 ] || fail "still aqua after the pointer left"
+eventually silver || fail "still aqua after the pointer left"
 kill "$pid"
 echo "1 passed, 0 failed"

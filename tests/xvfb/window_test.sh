@@ -19,7 +19,9 @@ trap 'kill $WM_PID 2>/dev/null' EXIT
 QT_QPA_PLATFORM= "$program" --lookup -platform offscreen stray &
 pid=$!
 win=$(wait_for_window "Tra Cuu Dia Diem Van Duc") || fail "no window appeared"
-sleep 0.5
+framed() { [ "$(frame_extents "$win")" != "0 0 0 0" ]; }
+eventually framed || fail "the window manager gave the window no frame"
+sleep 0.3 # the program centres again once it learns its frame
 
 read -r cx cy cw ch < <(client_geometry "$win")
 read -r fl fr ft fb < <(frame_extents "$win")
@@ -33,25 +35,27 @@ echo "window centred at ($got_x, $got_y) with frame $fl $fr $ft $fb"
 
 # The overview shows, without any disc.
 ov=$(picture_pixel "$maps/trangchu.jpg" 400 300)
-close_to "$(screen_pixel $((cx + 224 + 400)) $((cy + 72 + 300)))" "$ov" 8 || fail "the overview is not shown"
+overview_shown() { close_to "$(screen_pixel $((cx + 224 + 400)) $((cy + 72 + 300)))" "$ov" 8; }
+eventually overview_shown || fail "the overview is not shown"
 
 # "t" selects Tam Hiệp Sạn Đạo (105): taytong, marker box at (704, 272).
 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
 xdotool key --window "$win" t
-sleep 0.5
 px=$((704 + 32 - 224)) py=$((272 + 32 - 72))
 under=$(picture_pixel "$maps/taytong.jpg" $px $py)
 read -r r g b <<<"$under"
 inverted="$((255 - r)) $((255 - g)) $((255 - b))"
-seen=$(screen_pixel $((cx + 704 + 32)) $((cy + 272 + 32)))
-close_to "$seen" "$inverted" 8 || fail "disc centre shows ($seen), the inverted map is ($inverted)"
+disc_shown() { close_to "$(screen_pixel $((cx + 704 + 32)) $((cy + 272 + 32)))" "$inverted" 8; }
+eventually disc_shown ||
+    fail "disc centre shows ($(screen_pixel $((cx + 704 + 32)) $((cy + 272 + 32)))), the inverted map is ($inverted)"
 # Just outside the disc the map shows as it is.
 out=$(picture_pixel "$maps/taytong.jpg" $((px + 36)) $py)
 close_to "$(screen_pixel $((cx + 704 + 32 + 36)) $((cy + 272 + 32)))" "$out" 8 || fail "the map beside the disc is wrong"
 echo "inverted disc shown on Tam Hiệp Sạn Đạo"
 
 # Closing the window through the window manager ends the program.
-xdotool key --window "$win" alt+F4
+xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+xdotool key alt+F4
 for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
