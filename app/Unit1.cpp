@@ -22,7 +22,9 @@ TForm1 *Form1 = nullptr;
 
 using locator::MapView;
 
-TForm1::TForm1() : QWidget(nullptr) {}
+TForm1::TForm1() : QWidget(nullptr)
+{
+}
 
 TForm1::~TForm1()
 {
@@ -300,11 +302,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         case QEvent::ShowToParent:
         case QEvent::HideToParent:
         case QEvent::Move:
-        case QEvent::Resize:
-            scheduleFit();
-            break;
-        default:
-            break;
+        case QEvent::Resize: scheduleFit(); break;
+        default: break;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -52,10 +52,11 @@ void showCriticalBox(const QString &caption, const QString &text)
 namespace {
 // Only the program name reaches Qt.
 int qtArgc = 1;
-}
+} // namespace
 
 TApplication::TApplication(int &argc, char **argv)
-    : QApplication((qtArgc = 1, qtArgc), argv), title_(applicationTitleFromPath(QString::fromLocal8Bit(argv[0])))
+    : QApplication((qtArgc = 1, qtArgc), argv),
+      title_(applicationTitleFromPath(QString::fromLocal8Bit(argv[0])))
 {
     (void)argc;
     setApplicationName(title_);

@@ -49,7 +49,8 @@ FormDef build()
     f.clientWidth = 1021;
     f.clientHeight = 603;
     f.color = TColor::clBtnFace;
-    f.font = {QStringLiteral("MS Sans Serif"), -11, false, false, false, TColor::clGreen, FontCharset::DEFAULT_CHARSET};
+    f.font = {QStringLiteral("MS Sans Serif"), -11, false, false, false, TColor::clGreen,
+              FontCharset::DEFAULT_CHARSET};
     f.icon = QStringLiteral(":/icons/window.png");
     f.pixelsPerInch = 96;
     f.textHeight = 13;
@@ -89,8 +90,10 @@ FormDef build()
     link.bounds = {816, 0, 201, 25};
     link.link.caption = QString::fromLatin1(publisherUrl);
     link.link.url = QString::fromLatin1(publisherUrl);
-    link.link.fontLeave = {QStringLiteral("Arial"), -16, true, false, true, TColor::clSilver, FontCharset::DEFAULT_CHARSET};
-    link.link.fontEnter = {QStringLiteral("Arial"), -16, true, false, true, TColor::clAqua, FontCharset::DEFAULT_CHARSET};
+    link.link.fontLeave = {QStringLiteral("Arial"),     -16, true, false, true, TColor::clSilver,
+                           FontCharset::DEFAULT_CHARSET};
+    link.link.fontEnter = {QStringLiteral("Arial"),     -16, true, false, true, TColor::clAqua,
+                           FontCharset::DEFAULT_CHARSET};
     link.link.colorLeave = TColor::clWhite;
     link.link.colorEnter = TColor::clBlue;
     link.link.outlineColor = TColor::clWhite;
@@ -107,7 +110,8 @@ FormDef build()
     heading.kind = ControlKind::TTntLabel;
     heading.bounds = {0, 48, 95, 16};
     heading.caption = QStringLiteral("Chọn Khu Vực:");
-    heading.font = {QStringLiteral("Arial"), -13, true, false, false, TColor::clBlue, FontCharset::ANSI_CHARSET};
+    heading.font = {QStringLiteral("Arial"),  -13, true, false, false, TColor::clBlue,
+                    FontCharset::ANSI_CHARSET};
     heading.parentFont = false;
     heading.transparent = true;
     f.controls.push_back(heading);
@@ -116,7 +120,8 @@ FormDef build()
     list.name = QStringLiteral("listv");
     list.kind = ControlKind::TTntListBox;
     list.bounds = {0, 72, 217, 529};
-    list.font = {QStringLiteral("Tahoma"), -15, false, false, false, TColor::clBlack, FontCharset::ANSI_CHARSET};
+    list.font = {QStringLiteral("Tahoma"), -15, false, false, false, TColor::clBlack,
+                 FontCharset::ANSI_CHARSET};
     list.parentFont = false;
     list.itemHeight = 18;
     list.items = catalogueLabels();

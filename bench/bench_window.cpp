@@ -97,7 +97,6 @@ double selectAndPaint(TForm1 &w, int row)
     return t.nsecsElapsed() / 1e6;
 }
 
-
 int inprocess()
 {
     TForm1 w;
@@ -111,7 +110,8 @@ int inprocess()
     for (MapView v : locator::regionViews) {
         // Floor: one libjpeg decode of the same stream, same settings.
         const QResource res(QStringLiteral(":/maps/%1.rec").arg(QLatin1String(locator::mapViewName(v).data())));
-        const QByteArray stream = QByteArrayView(reinterpret_cast<const char *>(res.data()) + 15, res.size() - 15).toByteArray();
+        const QByteArray stream =
+            QByteArrayView(reinterpret_cast<const char *>(res.data()) + 15, res.size() - 15).toByteArray();
         floorImages.emplace_back(797, 531, QImage::Format_RGB32);
         QElapsedTimer t;
         t.start();

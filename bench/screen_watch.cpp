@@ -64,7 +64,8 @@ int main(int argc, char **argv)
         const QColor want(a[6].toInt(), a[7].toInt(), a[8].toInt());
         QElapsedTimer t;
         t.start();
-        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--window"), a[2], a[3]});
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("key"), QStringLiteral("--window"), a[2], a[3]});
         return watch(screen, a[4].toInt(), a[5].toInt(), want, t);
     }
     std::fprintf(stderr, "usage: screen_watch launch X Y R G B -- COMMAND... | key WINDOW KEY X Y R G B\n");

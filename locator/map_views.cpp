@@ -8,24 +8,23 @@ constexpr RegionOperation makeOperation(MapView region)
 {
     // The hides follow one fixed sequence; kimquoc takes the place of the
     // region whose operation this is.
-    constexpr std::array<MapView, 5> hideOrder{
-        MapView::trangchu, MapView::dailyphu, MapView::dongtong,
-        MapView::taytong, MapView::mongco};
+    constexpr std::array<MapView, 5> hideOrder{MapView::trangchu, MapView::dailyphu, MapView::dongtong,
+                                               MapView::taytong, MapView::mongco};
     RegionOperation op{};
     for (std::size_t i = 0; i < hideOrder.size(); ++i) {
-        const MapView hidden =
-            hideOrder[i] == region ? MapView::kimquoc : hideOrder[i];
+        const MapView hidden = hideOrder[i] == region ? MapView::kimquoc : hideOrder[i];
         op[i] = {hidden, false};
     }
     op[5] = {region, true};
     return op;
 }
 
-constexpr std::array<RegionOperation, 6> operations{
-    RegionOperation{}, // trangchu: never used
-    makeOperation(MapView::dailyphu), makeOperation(MapView::mongco),
-    makeOperation(MapView::taytong),  makeOperation(MapView::dongtong),
-    makeOperation(MapView::kimquoc)};
+constexpr std::array<RegionOperation, 6> operations{RegionOperation{}, // trangchu: never used
+                                                    makeOperation(MapView::dailyphu),
+                                                    makeOperation(MapView::mongco),
+                                                    makeOperation(MapView::taytong),
+                                                    makeOperation(MapView::dongtong),
+                                                    makeOperation(MapView::kimquoc)};
 
 } // namespace
 

@@ -10,14 +10,12 @@ namespace locator {
 // No order among the values is meaningful; `trangchu` is the overview.
 enum class MapView { trangchu, dailyphu, mongco, taytong, dongtong, kimquoc };
 
-inline constexpr std::array<MapView, 6> allMapViews{
-    MapView::trangchu, MapView::dailyphu, MapView::mongco,
-    MapView::taytong,  MapView::dongtong, MapView::kimquoc};
+inline constexpr std::array<MapView, 6> allMapViews{MapView::trangchu, MapView::dailyphu, MapView::mongco,
+                                                    MapView::taytong,  MapView::dongtong, MapView::kimquoc};
 
 // The five region views, in the order the region operations are declared.
-inline constexpr std::array<MapView, 5> regionViews{
-    MapView::kimquoc, MapView::dongtong, MapView::taytong, MapView::dailyphu,
-    MapView::mongco};
+inline constexpr std::array<MapView, 5> regionViews{MapView::kimquoc, MapView::dongtong, MapView::taytong,
+                                                    MapView::dailyphu, MapView::mongco};
 
 constexpr std::string_view mapViewName(MapView view)
 {
@@ -41,8 +39,7 @@ constexpr std::size_t mapViewSlot(MapView view)
 struct VisibilityAssignment {
     MapView picture;
     bool visible;
-    friend constexpr bool operator==(const VisibilityAssignment &,
-                                     const VisibilityAssignment &) = default;
+    friend constexpr bool operator==(const VisibilityAssignment &, const VisibilityAssignment &) = default;
 };
 
 using RegionOperation = std::array<VisibilityAssignment, 6>;
@@ -59,8 +56,7 @@ struct AppliedAssignment {
     MapView picture;
     bool visible;
     bool changed;
-    friend constexpr bool operator==(const AppliedAssignment &,
-                                     const AppliedAssignment &) = default;
+    friend constexpr bool operator==(const AppliedAssignment &, const AppliedAssignment &) = default;
 };
 
 // Which pictures are visible. Outside an operation exactly one flag is set;

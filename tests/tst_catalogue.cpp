@@ -63,12 +63,10 @@ void TestCatalogue::rowsPerRegion_data()
     QTest::newRow("kimquoc") << MapView::kimquoc
                              << QList<int>{6,  7,  9,  17, 18, 25, 27, 28, 35, 39, 40, 42, 44,
                                            49, 50, 64, 66, 68, 72, 78, 79, 86, 87, 89, 92};
-    QTest::newRow("dongtong") << MapView::dongtong
-                              << QList<int>{2,  3,  5,  10, 11, 16, 26, 30, 31, 33,
-                                            36, 37, 51, 58, 61, 67, 77, 80, 90, 95};
-    QTest::newRow("taytong") << MapView::taytong
-                             << QList<int>{4,  8,  13, 14, 15, 19, 23, 24, 32, 43, 45, 46,
-                                           60, 63, 65, 71, 74, 76, 81, 82, 85, 88, 94, 96};
+    QTest::newRow("dongtong") << MapView::dongtong << QList<int>{2,  3,  5,  10, 11, 16, 26, 30, 31, 33,
+                                                                 36, 37, 51, 58, 61, 67, 77, 80, 90, 95};
+    QTest::newRow("taytong") << MapView::taytong << QList<int>{4,  8,  13, 14, 15, 19, 23, 24, 32, 43, 45, 46,
+                                                               60, 63, 65, 71, 74, 76, 81, 82, 85, 88, 94, 96};
     QTest::newRow("dailyphu") << MapView::dailyphu
                               << QList<int>{0, 1, 20, 22, 34, 38, 56, 62, 73, 75, 83, 84, 91, 93, 97};
     QTest::newRow("mongco") << MapView::mongco
@@ -85,8 +83,8 @@ void TestCatalogue::rowsPerRegion()
 
 void TestCatalogue::rowsPerLevel()
 {
-    const QMap<int, int> expected{{5, 8},  {15, 9}, {25, 10}, {35, 10},  {45, 9},   {55, 7},
-                                  {65, 7}, {75, 7}, {85, 7},  {95, 8},   {105, 8},  {115, 8}};
+    const QMap<int, int> expected{{5, 8},  {15, 9}, {25, 10}, {35, 10}, {45, 9},  {55, 7},
+                                  {65, 7}, {75, 7}, {85, 7},  {95, 8},  {105, 8}, {115, 8}};
     static const QRegularExpression tag(QStringLiteral("^\\S.* \\((\\d+)\\)$"));
     QMap<int, int> counted;
     for (const PlaceEntry &e : locator::placeCatalogue()) {
@@ -145,15 +143,12 @@ void TestCatalogue::labelCodeUnits_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("label");
-    QTest::newRow("21 Hòang") << 21
-        << QString::fromUtf16(u"\u0110\u00f4n H\u00f2ang C\u1ed5 Th\u00e0nh (105)");
+    QTest::newRow("21 Hòang") << 21 << QString::fromUtf16(u"\u0110\u00f4n H\u00f2ang C\u1ed5 Th\u00e0nh (105)");
     QTest::newRow("36 Hòai") << 36 << QString::fromUtf16(u"H\u00f2ai Th\u1ee7y Sa Ch\u00e2u (15)");
     QTest::newRow("37 Hòang Lạc") << 37 << QString::fromUtf16(u"H\u00f2ang L\u1ea1c L\u00e2u (85)");
-    QTest::newRow("38 Đòan") << 38
-        << QString::fromUtf16(u"H\u00f2ang L\u0103ng \u0110\u00f2an Th\u1ecb (75)");
+    QTest::newRow("38 Đòan") << 38 << QString::fromUtf16(u"H\u00f2ang L\u0103ng \u0110\u00f2an Th\u1ecb (75)");
     QTest::newRow("56 two spaces") << 56 << QString::fromUtf16(u"Mi\u00eau L\u0129nh  (95)");
-    QTest::newRow("63 Qủy") << 63
-        << QString::fromUtf16(u"Phong \u0110\u00f4 Q\u1ee7y Th\u00e0nh (95)");
+    QTest::newRow("63 Qủy") << 63 << QString::fromUtf16(u"Phong \u0110\u00f4 Q\u1ee7y Th\u00e0nh (95)");
     QTest::newRow("0 first") << 0 << QString::fromUtf16(u"B\u00e1ch Hoa C\u1ed1c (25)");
     QTest::newRow("97 last") << 97 << QString::fromUtf16(u"Xi V\u01b0u \u0110\u1ed9ng (105)");
 }

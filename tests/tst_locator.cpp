@@ -53,14 +53,10 @@ void TestLocator::decisions_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("calls");
-    QTest::newRow("0 Bách Hoa Cốc")
-        << 0 << QStringList{"show", "region dailyphu", "left 416", "top 528"};
-    QTest::newRow("97 Xi Vưu Động")
-        << 97 << QStringList{"show", "region dailyphu", "left 882", "top 472"};
-    QTest::newRow("10 Cổ Lãng Dữ")
-        << 10 << QStringList{"show", "region dongtong", "left 640", "top 536"};
-    QTest::newRow("71 Tam Hiệp Sạn Đạo")
-        << 71 << QStringList{"show", "region taytong", "left 704", "top 272"};
+    QTest::newRow("0 Bách Hoa Cốc") << 0 << QStringList{"show", "region dailyphu", "left 416", "top 528"};
+    QTest::newRow("97 Xi Vưu Động") << 97 << QStringList{"show", "region dailyphu", "left 882", "top 472"};
+    QTest::newRow("10 Cổ Lãng Dữ") << 10 << QStringList{"show", "region dongtong", "left 640", "top 536"};
+    QTest::newRow("71 Tam Hiệp Sạn Đạo") << 71 << QStringList{"show", "region taytong", "left 704", "top 272"};
     QTest::newRow("-1 nothing selected") << -1 << QStringList{"show"};
     QTest::newRow("98 out of range") << 98 << QStringList{"show"};
 }

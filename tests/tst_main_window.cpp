@@ -156,7 +156,8 @@ void TestMainWindow::controls_data()
     QTest::newRow("6 tron") << "tron" << ControlKind::TShape << QRect(224, 72, 65, 65) << false;
     QTest::newRow("7 trangchu") << "trangchu" << ControlKind::TImage << map << true;
     QTest::newRow("8 TntLabel1") << "TntLabel1" << ControlKind::TTntLabel << QRect(189, 16, 626, 51) << true;
-    QTest::newRow("9 VrWebLabel1") << "VrWebLabel1" << ControlKind::TVrWebLabel << QRect(816, 0, 201, 25) << true;
+    QTest::newRow("9 VrWebLabel1") << "VrWebLabel1" << ControlKind::TVrWebLabel << QRect(816, 0, 201, 25)
+                                   << true;
     QTest::newRow("10 TntLabel2") << "TntLabel2" << ControlKind::TTntLabel << QRect(0, 48, 95, 16) << true;
     QTest::newRow("11 listv") << "listv" << ControlKind::TTntListBox << QRect(0, 72, 217, 529) << true;
 }
@@ -318,22 +319,18 @@ void TestMainWindow::typeAhead_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("clicks");
     const int bs = Qt::Key_Backspace;
-    QTest::newRow("t selects the first label with it")
-        << QList<Keystroke>{{0, "t", 0}} << 71 << 1;
+    QTest::newRow("t selects the first label with it") << QList<Keystroke>{{0, "t", 0}} << 71 << 1;
     QTest::newRow("tt within half a second matches nothing")
         << QList<Keystroke>{{0, "t", 0}, {0, "t", 200}} << 71 << 1;
-    QTest::newRow("t again after half a second")
-        << QList<Keystroke>{{0, "t", 0}, {0, "t", 500}} << 71 << 2;
-    QTest::newRow("Backspace with an empty prefix")
-        << QList<Keystroke>{{bs, "", 0}} << 0 << 1;
+    QTest::newRow("t again after half a second") << QList<Keystroke>{{0, "t", 0}, {0, "t", 500}} << 71 << 2;
+    QTest::newRow("Backspace with an empty prefix") << QList<Keystroke>{{bs, "", 0}} << 0 << 1;
     QTest::newRow("Backspace back to one letter")
         << QList<Keystroke>{{0, "t", 0}, {0, "i", 100}, {bs, "", 200}} << 71 << 3;
-    QTest::newRow("Backspace to empty selects row 0")
-        << QList<Keystroke>{{0, "x", 0}, {bs, "", 100}} << 0 << 2;
-    QTest::newRow("no label begins with z")
-        << QList<Keystroke>{{0, "z", 0}} << -1 << 0;
+    QTest::newRow("Backspace to empty selects row 0") << QList<Keystroke>{{0, "x", 0}, {bs, "", 100}} << 0 << 2;
+    QTest::newRow("no label begins with z") << QList<Keystroke>{{0, "z", 0}} << -1 << 0;
     QTest::newRow("a prefix ignoring case") << QList<Keystroke>{{0, "P", 0}, {0, "H", 100}} << 63 << 2;
-    QTest::newRow("hoa finds the first of Hoa and Hòa") << QList<Keystroke>{{0, "h", 0}, {0, "o", 100}, {0, "a", 200}} << 35 << 3;
+    QTest::newRow("hoa finds the first of Hoa and Hòa")
+        << QList<Keystroke>{{0, "h", 0}, {0, "o", 100}, {0, "a", 200}} << 35 << 3;
     QTest::newRow("lower-case đ") << QList<Keystroke>{{0, "đ", 0}} << 17 << 1;
     // Plain letters also match letters with diacritics; typed diacritics
     // must match as typed.
@@ -342,8 +339,8 @@ void TestMainWindow::typeAhead_data()
     QTest::newRow("d finds Đ first") << QList<Keystroke>{{0, "d", 0}} << 17 << 1;
     QTest::newRow("du finds Dược") << QList<Keystroke>{{0, "d", 0}, {0, "u", 100}} << 28 << 2;
     QTest::newRow("hò is not hoa") << QList<Keystroke>{{0, "h", 0}, {0, "ò", 100}, {0, "a", 200}} << 36 << 3;
-    QTest::newRow("a space counts") << QList<Keystroke>{{0, "m", 0}, {0, "i", 100}, {0, "ê", 200}, {0, "u", 300},
-                                                        {0, " ", 400}, {0, "l", 499}}
+    QTest::newRow("a space counts") << QList<Keystroke>{{0, "m", 0},   {0, "i", 100}, {0, "ê", 200},
+                                                        {0, "u", 300}, {0, " ", 400}, {0, "l", 499}}
                                     << 56 << 6;
     QTest::newRow("the clock runs from the last key") // "thi": Thị Trấn Bạch Tộc
         << QList<Keystroke>{{0, "t", 0}, {0, "h", 400}, {0, "i", 800}} << 83 << 3;

@@ -280,8 +280,8 @@ void TestMapPictures::pavilionsAtMarkerCentres()
             const QImage &img = decoded_[locator::mapViewSlot(v)];
             const bool door = isDoorRed(img.pixel(c)) && isDoorRed(img.pixel(c + QPoint(1, 0))) &&
                               isDoorRed(img.pixel(c - QPoint(1, 0))) && isDoorRed(img.pixel(c + QPoint(0, 1)));
-            const QByteArray where = QByteArray(locator::mapViewName(v).data()) + " row " +
-                                     QByteArray::number(e.index);
+            const QByteArray where =
+                QByteArray(locator::mapViewName(v).data()) + " row " + QByteArray::number(e.index);
             if (v == e.region) {
                 QVERIFY2(door, where.constData());
                 // Centred: the door is narrower than the gap between the pillars.

@@ -10,8 +10,8 @@ using locator::ViewState;
 Q_DECLARE_METATYPE(locator::MapView)
 
 namespace {
-constexpr MapView T = MapView::trangchu, D = MapView::dailyphu, M = MapView::mongco,
-                  W = MapView::taytong, E = MapView::dongtong, K = MapView::kimquoc;
+constexpr MapView T = MapView::trangchu, D = MapView::dailyphu, M = MapView::mongco, W = MapView::taytong,
+                  E = MapView::dongtong, K = MapView::kimquoc;
 
 int visibleCount(const ViewState &s)
 {
@@ -80,8 +80,7 @@ void TestMapViews::effectiveChanges_data()
     QTest::addColumn<QList<int>>("changesPerStep");
     QTest::newRow("first operation hides overview") << QList<MapView>{D} << QList<int>{2};
     QTest::newRow("same region again") << QList<MapView>{D, D, D} << QList<int>{2, 0, 0};
-    QTest::newRow("region to region") << QList<MapView>{K, E, W, D, M, K}
-                                      << QList<int>{2, 2, 2, 2, 2, 2};
+    QTest::newRow("region to region") << QList<MapView>{K, E, W, D, M, K} << QList<int>{2, 2, 2, 2, 2, 2};
     QTest::newRow("mixed") << QList<MapView>{M, M, W, K, K, M} << QList<int>{2, 0, 2, 2, 0, 2};
 }
 

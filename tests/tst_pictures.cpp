@@ -17,8 +17,9 @@ namespace {
 QByteArray resourceBytes(const QString &path)
 {
     const QResource r(path);
-    return r.compressionAlgorithm() == QResource::NoCompression ? QByteArray(reinterpret_cast<const char *>(r.data()), r.size())
-                                                                : r.uncompressedData();
+    return r.compressionAlgorithm() == QResource::NoCompression
+               ? QByteArray(reinterpret_cast<const char *>(r.data()), r.size())
+               : r.uncompressedData();
 }
 
 QByteArray record(const QByteArray &tag, const QByteArray &stream, qint64 statedLength = -1)

@@ -2,16 +2,16 @@
 // centring, and the two ways an error is shown.
 #include "Unit1.h"
 #include "application.h"
-#include "controls/jpeg_image.h"
 #include "controls/errors.h"
+#include "controls/jpeg_image.h"
 #include "window_geometry.h"
 
 #include <QFile>
 #include <QResource>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 #include <QTimer>
+#include <QtEndian>
 
 using namespace tracuu;
 
@@ -57,13 +57,20 @@ void TestStartup::title_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
-    QTest::newRow("two dots") << "C:\\Tools\\LookUp.Tool.exe" << "Lookup";
-    QTest::newRow("unix path") << "/usr/bin/LookUp.Tool" << "Lookup";
-    QTest::newRow("program") << "/opt/x/tracuu" << "tracuu";
-    QTest::newRow("first keeps case") << "Project1.exe" << "Project1";
-    QTest::newRow("all caps") << "TRACUU" << "Tracuu";
-    QTest::newRow("one letter") << "/bin/X.exe" << "X";
-    QTest::newRow("vietnamese") << "/bin/TRA CỨU.exe" << "Tra cứu";
+    QTest::newRow("two dots") << "C:\\Tools\\LookUp.Tool.exe"
+                              << "Lookup";
+    QTest::newRow("unix path") << "/usr/bin/LookUp.Tool"
+                               << "Lookup";
+    QTest::newRow("program") << "/opt/x/tracuu"
+                             << "tracuu";
+    QTest::newRow("first keeps case") << "Project1.exe"
+                                      << "Project1";
+    QTest::newRow("all caps") << "TRACUU"
+                              << "Tracuu";
+    QTest::newRow("one letter") << "/bin/X.exe"
+                                << "X";
+    QTest::newRow("vietnamese") << "/bin/TRA CỨU.exe"
+                                << "Tra cứu";
 }
 
 void TestStartup::title()
@@ -78,13 +85,13 @@ void TestStartup::fit_data()
     QTest::addColumn<QList<QRect>>("bounds");
     QTest::addColumn<QPoint>("shift");
     QTest::addColumn<QSize>("client");
-    const QList<QRect> window{{224, 72, 797, 531}, {189, 16, 626, 51}, {816, 0, 201, 25},
-                              {0, 48, 95, 16},     {0, 72, 217, 529}};
+    const QList<QRect> window{
+        {224, 72, 797, 531}, {189, 16, 626, 51}, {816, 0, 201, 25}, {0, 48, 95, 16}, {0, 72, 217, 529}};
     QTest::newRow("the main window") << window << QPoint(0, 0) << QSize(1021, 603);
-    QTest::newRow("marker inside the map") << (window + QList<QRect>{{921, 536, 65, 65}}) << QPoint(0, 0)
-                                           << QSize(1021, 603);
-    QTest::newRow("away from the origin") << QList<QRect>{{10, 20, 30, 40}, {50, 60, 10, 10}} << QPoint(-10, -20)
-                                          << QSize(50, 50);
+    QTest::newRow("marker inside the map")
+        << (window + QList<QRect>{{921, 536, 65, 65}}) << QPoint(0, 0) << QSize(1021, 603);
+    QTest::newRow("away from the origin")
+        << QList<QRect>{{10, 20, 30, 40}, {50, 60, 10, 10}} << QPoint(-10, -20) << QSize(50, 50);
     QTest::newRow("nothing visible") << QList<QRect>{} << QPoint(0, 0) << QSize();
 }
 
@@ -123,7 +130,9 @@ void TestStartup::startupErrorEndsWithCodeOne()
     QList<Report> reports;
     const int code = runApplication(
         *app, [] { throw JpegError(53); },
-        [&](const QString &c, const QString &t) { reports.append({c, t}); });
+        [&](const QString &c, const QString &t) {
+            reports.append({c, t});
+        });
     QCOMPARE(code, 1);
     QCOMPARE(reports.size(), 1);
     QCOMPARE(reports[0].caption, QStringLiteral("Application Error"));
@@ -242,7 +251,9 @@ void TestStartup::corruptPictureStopsStartup()
             TForm1 window;
             window.readDefinition(def);
         },
-        [&](const QString &c, const QString &t) { reports.append({c, t}); });
+        [&](const QString &c, const QString &t) {
+            reports.append({c, t});
+        });
     QCOMPARE(code, 1);
     QCOMPARE(reports.size(), 1);
     QCOMPARE(reports[0].caption, QStringLiteral("Application Error"));

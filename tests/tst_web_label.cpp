@@ -46,7 +46,10 @@ private slots:
 private:
     TVrWebLabel *link() const { return window_->VrWebLabel1; }
     QPoint inside() const { return link()->geometry().center(); }
-    QImage grabLink() const { return window_->grab(link()->geometry()).toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage grabLink() const
+    {
+        return window_->grab(link()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     std::unique_ptr<TForm1> window_;
     QList<QUrl> opened_;
@@ -131,17 +134,24 @@ void TestWebLabel::mouseSequences_data()
         << QList<S>{{S::move, L, corner}, {S::press, L, corner}, {S::release, L, corner}} << 1;
     QTest::newRow("press, leave, release")
         << QList<S>{{S::move, L, in}, {S::press, L, in}, {S::move, L, out}, {S::release, L, out}} << 0;
-    QTest::newRow("press, leave, come back, release")
-        << QList<S>{{S::move, L, in}, {S::press, L, in}, {S::move, L, out}, {S::move, L, in}, {S::release, L, in}}
-        << 1;
+    QTest::newRow("press, leave, come back, release") << QList<S>{{S::move, L, in},
+                                                                  {S::press, L, in},
+                                                                  {S::move, L, out},
+                                                                  {S::move, L, in},
+                                                                  {S::release, L, in}}
+                                                      << 1;
     QTest::newRow("press elsewhere, release on the link")
         << QList<S>{{S::move, L, title}, {S::press, L, title}, {S::move, L, in}, {S::release, L, in}} << 0;
     // Two presses and two releases, the second press reported as a double click.
     QTest::newRow("double click opens twice") << QList<S>{{S::move, L, in}, {S::doubleClick, L, in}} << 2;
-    QTest::newRow("right button")
-        << QList<S>{{S::move, L, in}, {S::press, Qt::RightButton, in}, {S::release, Qt::RightButton, in}} << 0;
-    QTest::newRow("middle button")
-        << QList<S>{{S::move, L, in}, {S::press, Qt::MiddleButton, in}, {S::release, Qt::MiddleButton, in}} << 0;
+    QTest::newRow("right button") << QList<S>{{S::move, L, in},
+                                              {S::press, Qt::RightButton, in},
+                                              {S::release, Qt::RightButton, in}}
+                                  << 0;
+    QTest::newRow("middle button") << QList<S>{{S::move, L, in},
+                                               {S::press, Qt::MiddleButton, in},
+                                               {S::release, Qt::MiddleButton, in}}
+                                   << 0;
 }
 
 void TestWebLabel::mouseSequences()
@@ -255,7 +265,8 @@ void TestWebLabel::looks()
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
-    QVERIFY2(qAbs(left - (img.width() - 1 - right)) <= 3, qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
+    QVERIFY2(qAbs(left - (img.width() - 1 - right)) <= 3,
+             qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
 }
 
 void TestWebLabel::accessibleAsALink()

@@ -15,7 +15,8 @@ QCursor loadHandPointCursor()
 {
     // The picture is black and white on a transparent ground; a monochrome
     // cursor takes the black as its bitmap and everything drawn as its mask.
-    const QImage picture = QImage(QStringLiteral(":/cursors/handpoint.xpm")).convertToFormat(QImage::Format_ARGB32);
+    const QImage picture =
+        QImage(QStringLiteral(":/cursors/handpoint.xpm")).convertToFormat(QImage::Format_ARGB32);
     if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
     QImage bits(picture.size(), QImage::Format_MonoLSB), mask(picture.size(), QImage::Format_MonoLSB);

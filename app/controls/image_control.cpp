@@ -4,7 +4,9 @@
 
 namespace tracuu {
 
-TImage::TImage(QWidget *parent) : TGraphicControl(parent) {}
+TImage::TImage(QWidget *parent) : TGraphicControl(parent)
+{
+}
 
 void TImage::loadPicture(QByteArrayView record, const PictureRegistry &registry)
 {
@@ -31,7 +33,8 @@ void TImage::resizeEvent(QResizeEvent *event)
 void TImage::updateOpaqueness()
 {
     const TGraphic *graphic = picture_.graphic();
-    const bool opaque = graphic && !graphic->transparent() && QRect(QPoint(0, 0), graphic->size()).contains(rect());
+    const bool opaque =
+        graphic && !graphic->transparent() && QRect(QPoint(0, 0), graphic->size()).contains(rect());
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 

@@ -22,7 +22,9 @@ void errorExit(j_common_ptr cinfo)
 }
 
 // Warnings (corrupt data the decoder can step over) are not reported.
-void ignoreMessage(j_common_ptr, int) {}
+void ignoreMessage(j_common_ptr, int)
+{
+}
 
 enum class Output { header, rgb32, indexed8 };
 

@@ -8,8 +8,10 @@ namespace tracuu {
 
 GraphicClass TJPEGImage::graphicClass()
 {
-    return {QString::fromLatin1(className), {QStringLiteral("jpeg"), QStringLiteral("jpg")},
-            QStringLiteral("JPEG Image File"), [] { return std::make_unique<TJPEGImage>(); }};
+    return {QString::fromLatin1(className),
+            {QStringLiteral("jpeg"), QStringLiteral("jpg")},
+            QStringLiteral("JPEG Image File"),
+            [] { return std::make_unique<TJPEGImage>(); }};
 }
 
 void TJPEGImage::readData(QByteArrayView data)

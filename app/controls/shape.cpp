@@ -5,7 +5,9 @@
 
 namespace tracuu {
 
-TShape::TShape(QWidget *parent) : TGraphicControl(parent) {}
+TShape::TShape(QWidget *parent) : TGraphicControl(parent)
+{
+}
 
 void TShape::setShape(ShapeType shape)
 {
@@ -69,7 +71,8 @@ void TShape::paintEvent(QPaintEvent *)
     painter.setClipRect(rect());
     if (pen_.mode == PenMode::pmNot)
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    painter.fillPath(path, hasBrush ? resolveColor(brush_.color, palette()) : resolveColor(pen_.color, palette()));
+    painter.fillPath(path,
+                     hasBrush ? resolveColor(brush_.color, palette()) : resolveColor(pen_.color, palette()));
 }
 
 } // namespace tracuu

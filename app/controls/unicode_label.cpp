@@ -8,7 +8,9 @@ namespace {
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
 }
 
-TTntLabel::TTntLabel(QWidget *parent) : TGraphicControl(parent) {}
+TTntLabel::TTntLabel(QWidget *parent) : TGraphicControl(parent)
+{
+}
 
 void TTntLabel::setCaption(const QString &caption)
 {

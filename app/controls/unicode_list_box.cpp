@@ -190,9 +190,7 @@ void TTntListBox::keyPressEvent(QKeyEvent *event)
         // The only tab stop in the window: the focus stays here.
         event->accept();
         return;
-    default:
-        event->ignore();
-        return;
+    default: event->ignore(); return;
     }
 }
 

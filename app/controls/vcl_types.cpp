@@ -26,9 +26,11 @@ QStringList fontFamiliesFor(const QString &name)
     // widths; Tahoma's widths are close to Arial's too, so the list's longest
     // labels still fit its width. Both fonts cover every Vietnamese letter.
     if (name == QLatin1String("Arial"))
-        return {name, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+        return {name, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                QStringLiteral("DejaVu Sans")};
     if (name == QLatin1String("Tahoma"))
-        return {name, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+        return {name, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                QStringLiteral("DejaVu Sans")};
     if (name == QLatin1String("MS Sans Serif"))
         return {name, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     return {name};

@@ -20,8 +20,8 @@ QColor resolveColor(TColor color, const QPalette &palette);
 enum class FontCharset { ANSI_CHARSET = 0, DEFAULT_CHARSET = 1 };
 
 struct FontDef {
-    QString name;          // the family the definition names
-    int height = -11;      // negative: character height in pixels
+    QString name;     // the family the definition names
+    int height = -11; // negative: character height in pixels
     bool bold = false;
     bool italic = false;
     bool underline = false;

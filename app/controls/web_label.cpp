@@ -82,8 +82,8 @@ QRect TVrWebLabel::textRect() const
 
 int TVrWebLabel::textFlags() const
 {
-    return int(alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextExpandTabs | Qt::TextShowMnemonic |
-           (wordWrap_ ? Qt::TextWordWrap : 0);
+    return int(alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextExpandTabs |
+           Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
 }
 
 void TVrWebLabel::paintEvent(QPaintEvent *)

@@ -81,8 +81,9 @@ QImage withBinaryMask(const QImage &icon)
                 continue;
             }
             auto blend = [&](int v, int g) { return (v * a + g * (255 - a)) / 255; };
-            out.setPixel(x, y, qRgba(blend(qRed(c), ground.red()), blend(qGreen(c), ground.green()),
-                                     blend(qBlue(c), ground.blue()), 255));
+            out.setPixel(x, y,
+                         qRgba(blend(qRed(c), ground.red()), blend(qGreen(c), ground.green()),
+                               blend(qBlue(c), ground.blue()), 255));
         }
     }
     return out;

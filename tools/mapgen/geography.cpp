@@ -81,15 +81,15 @@ QPainterPath lakeShape(const Lake &lake, std::uint32_t seed)
 
 } // namespace
 
-Geography::Geography(const MapSpec &spec, QList<QPointF> islands)
-    : spec_(spec), islands_(std::move(islands))
+Geography::Geography(const MapSpec &spec, QList<QPointF> islands) : spec_(spec), islands_(std::move(islands))
 {
     std::uint32_t k = 0;
     for (const River &r : spec.rivers) {
         rivers_.append({meander(r.points, spec.seed + 31 * ++k), r.width});
         // Beyond this margin the distance no longer shapes the valleys, so
         // cutting it off there leaves no seam.
-        riverBounds_.append(rivers_.back().line.boundingRect().adjusted(-riverReach, -riverReach, riverReach, riverReach));
+        riverBounds_.append(
+            rivers_.back().line.boundingRect().adjusted(-riverReach, -riverReach, riverReach, riverReach));
     }
     for (const Lake &l : spec.lakes)
         lakes_.append(lakeShape(l, spec.seed + 53 * ++k));

@@ -189,7 +189,7 @@ QByteArray photoshopSegment()
     seg.append('\0');
     seg.append("8BIM");
     seg.append('\x04').append('\x04');
-    seg.append('\0').append('\0');                              // empty name, padded
+    seg.append('\0').append('\0'); // empty name, padded
     const QByteArray iptc("\x1c\x02\x00\x00\x02\x00\x04", 7);
     seg.append('\0').append('\0').append('\0').append(char(iptc.size()));
     seg.append(iptc);

@@ -72,18 +72,18 @@ QList<PlacedLabel> placeLabels(const QList<LabelRequest> &requests, const QList<
             const double w = s.width(), h = s.height(), g = 1.5;
             const double layoutCost = l * 0.6;
             const QList<QPair<QPointF, double>> spots = {
-                {{a.right() + g, c.y() - h / 2}, 0.0},          // right
-                {{a.left() - g - w, c.y() - h / 2}, 0.3},       // left
-                {{c.x() - w / 2, a.bottom() + g - 1}, 0.4},     // below
-                {{c.x() - w / 2, a.top() - g - h + 1}, 0.5},    // above
-                {{a.right() - 2, a.bottom() - 2}, 1.0},         // below right
-                {{a.left() + 2 - w, a.bottom() - 2}, 1.1},      // below left
-                {{a.right() - 2, a.top() + 2 - h}, 1.2},        // above right
-                {{a.left() + 2 - w, a.top() + 2 - h}, 1.3},     // above left
-                {{c.x() - w / 2, a.bottom() + g + 6}, 1.8},     // further below
-                {{c.x() - w / 2, a.top() - g - h - 6}, 1.9},    // further above
-                {{a.right() + g + 8, c.y() - h / 2}, 2.0},      // further right
-                {{a.left() - g - w - 8, c.y() - h / 2}, 2.1},   // further left
+                {{a.right() + g, c.y() - h / 2}, 0.0},        // right
+                {{a.left() - g - w, c.y() - h / 2}, 0.3},     // left
+                {{c.x() - w / 2, a.bottom() + g - 1}, 0.4},   // below
+                {{c.x() - w / 2, a.top() - g - h + 1}, 0.5},  // above
+                {{a.right() - 2, a.bottom() - 2}, 1.0},       // below right
+                {{a.left() + 2 - w, a.bottom() - 2}, 1.1},    // below left
+                {{a.right() - 2, a.top() + 2 - h}, 1.2},      // above right
+                {{a.left() + 2 - w, a.top() + 2 - h}, 1.3},   // above left
+                {{c.x() - w / 2, a.bottom() + g + 6}, 1.8},   // further below
+                {{c.x() - w / 2, a.top() - g - h - 6}, 1.9},  // further above
+                {{a.right() + g + 8, c.y() - h / 2}, 2.0},    // further right
+                {{a.left() - g - w - 8, c.y() - h / 2}, 2.1}, // further left
             };
             for (const auto &[pos, cost] : spots)
                 candidates[r].append({req.layouts[l], QRectF(pos, QSizeF(w, h)), cost + layoutCost});

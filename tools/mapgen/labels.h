@@ -26,7 +26,7 @@ void drawTextBlock(QPainter &p, const QStringList &lines, const TextStyle &style
 struct LabelRequest {
     QList<QStringList> layouts;
     TextStyle style;
-    QRectF anchorBox;   // the symbol the label belongs to
+    QRectF anchorBox;     // the symbol the label belongs to
     bool edgeHug = false; // exit labels: may sit right at the symbol-less point
 };
 

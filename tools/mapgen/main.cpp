@@ -43,7 +43,8 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 7) {
-        std::fprintf(stderr, "usage: mapgen OUTDIR SANS_BOLD SANS_REGULAR SERIF_BOLD_ITALIC SERIF_BOLD SERIF_ITALIC\n");
+        std::fprintf(stderr,
+                     "usage: mapgen OUTDIR SANS_BOLD SANS_REGULAR SERIF_BOLD_ITALIC SERIF_BOLD SERIF_ITALIC\n");
         return 2;
     }
     const mapgen::MapFonts fonts{loadFamily({args[2], args[3]}), loadFamily({args[4], args[5], args[6]})};
@@ -62,7 +63,8 @@ int main(int argc, char **argv)
                 segments = {{JPEG_APP0 + 1, mapgen::exifSegment(picture.size())}};
             }
             const QByteArray jpeg = mapgen::encodeJpeg(picture, quality, segments);
-            const QString name = QString::fromLatin1(locator::mapViewName(view).data()) + QStringLiteral(".jpg");
+            const QString name =
+                QString::fromLatin1(locator::mapViewName(view).data()) + QStringLiteral(".jpg");
             QFile file(out.filePath(name));
             if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !file.flush()) {
                 std::fprintf(stderr, "mapgen: cannot write %s\n", qPrintable(file.fileName()));
@@ -70,7 +72,8 @@ int main(int argc, char **argv)
             }
             std::printf("%s: %lld bytes\n", qPrintable(name), static_cast<long long>(jpeg.size()));
             if (qEnvironmentVariableIsSet("MAPGEN_PNG"))
-                picture.save(out.filePath(QString::fromLatin1(locator::mapViewName(view).data()) + QStringLiteral(".png")));
+                picture.save(out.filePath(QString::fromLatin1(locator::mapViewName(view).data()) +
+                                          QStringLiteral(".png")));
         }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "mapgen: %s\n", e.what());

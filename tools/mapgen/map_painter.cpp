@@ -44,8 +44,8 @@ QFont font(const QString &family, double pixelSize, bool bold, bool italic = fal
 // Place names that speak of high ground raise the land around them.
 bool soundsMountainous(const QString &name)
 {
-    static const QStringList words{QStringLiteral("Sơn"), QStringLiteral("Phong"), QStringLiteral("Lĩnh"),
-                                   QStringLiteral("Động"), QStringLiteral("Quan"), QStringLiteral("Huyệt")};
+    static const QStringList words{QStringLiteral("Sơn"),  QStringLiteral("Phong"), QStringLiteral("Lĩnh"),
+                                   QStringLiteral("Động"), QStringLiteral("Quan"),  QStringLiteral("Huyệt")};
     for (const QString &w : words)
         if (name.contains(w))
             return true;
@@ -189,7 +189,8 @@ QImage paintRegion(const MapSpec &spec, const MapFonts &fonts)
         drawPavilion(p, c);
         symbols.append(pavilionBox(c));
         requests.append({{{pl.label.name + QLatin1Char(' ') + pl.label.tag}, {pl.label.name, pl.label.tag}},
-                         placeStyle, pavilionBox(c)});
+                         placeStyle,
+                         pavilionBox(c)});
     }
     for (const Exit &e : spec.exits) {
         QPointF inward = e.edge;
@@ -254,7 +255,8 @@ QRectF drawPublisherLogo(QPainter &p, const MapFonts &fonts)
     // Right-aligned in the corner: the slogan under the name, the wing left of it.
     const double right = pictureWidth - 14, bottom = pictureHeight - 12;
     slogan.translate(right - slogan.boundingRect().right(), bottom - slogan.boundingRect().bottom());
-    name.translate(right - 6 - name.boundingRect().right(), slogan.boundingRect().top() - 6 - name.boundingRect().bottom());
+    name.translate(right - 6 - name.boundingRect().right(),
+                   slogan.boundingRect().top() - 6 - name.boundingRect().bottom());
     const QPointF o = name.boundingRect().topLeft() + QPointF(-50, -6);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

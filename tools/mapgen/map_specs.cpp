@@ -54,8 +54,7 @@ MapSpec makeDailyphu()
     s.sects = {{QStringLiteral("Lam Tuyền Phái"), {66, 140}},
                {QStringLiteral("Bích Trà Môn"), {470, 158}},
                {QStringLiteral("Vân Tượng Cung"), {662, 250}}};
-    s.exits = {{QStringLiteral("Thành Đô Phủ"), {410, 0}},
-               {QStringLiteral("Ba Lăng Huyện"), {797, 196}}};
+    s.exits = {{QStringLiteral("Thành Đô Phủ"), {410, 0}}, {QStringLiteral("Ba Lăng Huyện"), {797, 196}}};
     s.lakes = {{{290, 248}, 52, 30}, {{352, 166}, 16, 9}};
     s.rivers = {{pts({{20, 110}, {70, 190}, {150, 236}, {240, 250}}), 3.0},
                 {pts({{340, 262}, {420, 324}, {520, 382}, {622, 458}, {720, 486}, {797, 508}}), 4.5},
@@ -81,8 +80,7 @@ MapSpec makeMongco()
     s.sects = {{QStringLiteral("Thương Lang Bảo"), {622, 206}},
                {QStringLiteral("Hoàng Sa Môn"), {330, 424}},
                {QStringLiteral("Phong Linh Trại"), {396, 122}}};
-    s.exits = {{QStringLiteral("Vân Trung Trấn"), {797, 292}},
-               {QStringLiteral("Tương Dương Phủ"), {700, 531}}};
+    s.exits = {{QStringLiteral("Vân Trung Trấn"), {797, 292}}, {QStringLiteral("Tương Dương Phủ"), {700, 531}}};
     s.lakes = {{{384, 240}, 28, 14}, {{60, 266}, 13, 8}};
     s.rivers = {{pts({{214, 404}, {300, 426}, {420, 382}, {560, 334}, {700, 362}, {797, 382}}), 4.0}};
     s.ridges = {{pts({{20, 330}, {140, 380}, {230, 390}}), 70, 1.1},
@@ -111,8 +109,16 @@ MapSpec makeTaytong()
                {QStringLiteral("Dương Châu Phủ"), {797, 448}},
                {QStringLiteral("Đại Lý Phủ"), {290, 531}}};
     s.lakes = {{{692, 446}, 70, 40}};
-    s.rivers = {{pts({{0, 318}, {130, 334}, {232, 318}, {330, 302}, {440, 252}, {512, 256},
-                      {598, 240}, {662, 294}, {688, 336}, {694, 410}}),
+    s.rivers = {{pts({{0, 318},
+                      {130, 334},
+                      {232, 318},
+                      {330, 302},
+                      {440, 252},
+                      {512, 256},
+                      {598, 240},
+                      {662, 294},
+                      {688, 336},
+                      {694, 410}}),
                  4.5},
                 {pts({{762, 0}, {732, 118}, {742, 220}, {760, 300}, {797, 330}}), 3.0},
                 {pts({{720, 480}, {760, 470}, {797, 452}}), 4.0}};
@@ -144,8 +150,15 @@ MapSpec makeDongtong()
                {QStringLiteral("Ba Lăng Huyện"), {0, 392}},
                {QStringLiteral("Biện Kinh Phủ"), {380, 0}}};
     s.lakes = {{{300, 124}, 38, 22}};
-    s.rivers = {{pts({{0, 286}, {100, 272}, {200, 256}, {300, 236}, {392, 214}, {482, 210},
-                      {562, 226}, {640, 214}, {720, 208}}),
+    s.rivers = {{pts({{0, 286},
+                      {100, 272},
+                      {200, 256},
+                      {300, 236},
+                      {392, 214},
+                      {482, 210},
+                      {562, 226},
+                      {640, 214},
+                      {720, 208}}),
                  4.5},
                 {pts({{410, 432}, {470, 428}, {520, 446}, {580, 470}}), 2.5}};
     s.ridges = {{pts({{380, 470}, {410, 500}}), 55, 1.0},
@@ -167,14 +180,22 @@ MapSpec makeKimquoc()
     s.towns = {{QStringLiteral("Vân Trung Trấn"), {276, 102}, TownKind::walled},
                {QStringLiteral("Biện Kinh Phủ"), {508, 330}, TownKind::walled},
                {QStringLiteral("Vĩnh Lạc Trấn"), {560, 246}, TownKind::houses}};
-    s.sects = {{QStringLiteral("Thiết Sơn Bảo"), {116, 204}},
-               {QStringLiteral("Tuyết Ưng Môn"), {762, 200}}};
+    s.sects = {{QStringLiteral("Thiết Sơn Bảo"), {116, 204}}, {QStringLiteral("Tuyết Ưng Môn"), {762, 200}}};
     s.exits = {{QStringLiteral("Phượng Tường Phủ"), {0, 372}},
                {QStringLiteral("Tương Dương Phủ"), {404, 531}},
                {QStringLiteral("Dương Châu Phủ"), {650, 531}}};
     s.lakes = {{{760, 356}, 30, 20}};
-    s.rivers = {{pts({{330, 0}, {318, 90}, {300, 176}, {334, 262}, {304, 330}, {300, 400},
-                      {362, 396}, {470, 382}, {560, 394}, {640, 372}, {730, 356}}),
+    s.rivers = {{pts({{330, 0},
+                      {318, 90},
+                      {300, 176},
+                      {334, 262},
+                      {304, 330},
+                      {300, 400},
+                      {362, 396},
+                      {470, 382},
+                      {560, 394},
+                      {640, 372},
+                      {730, 356}}),
                  4.5},
                 {pts({{790, 362}, {797, 366}}), 3.0}};
     s.ridges = {{pts({{150, 300}, {230, 330}, {260, 380}}), 55, 1.2},
@@ -193,13 +214,13 @@ MapSpec makeTrangchu()
     s.aridity = 0.35;
     s.cold = 0.3;
     // Short labels: the towns' names without their rank.
-    s.towns = {{QStringLiteral("Long Môn"), {118, 226}},       {QStringLiteral("Phượng Tường"), {236, 276}},
-               {QStringLiteral("Vân Trung"), {500, 58}},       {QStringLiteral("Biện Kinh"), {560, 176}},
-               {QStringLiteral("Vĩnh Lạc"), {640, 116}},       {QStringLiteral("Đạo Hương"), {500, 292}},
-               {QStringLiteral("Thành Đô"), {300, 318}},       {QStringLiteral("Giang Tân"), {318, 384}},
-               {QStringLiteral("Tương Dương"), {420, 246}},    {QStringLiteral("Dương Châu"), {600, 250}},
-               {QStringLiteral("Lâm An"), {624, 352}},         {QStringLiteral("Ba Lăng"), {434, 366}},
-               {QStringLiteral("Long Tuyền"), {560, 420}},     {QStringLiteral("Đại Lý"), {170, 420}},
+    s.towns = {{QStringLiteral("Long Môn"), {118, 226}},    {QStringLiteral("Phượng Tường"), {236, 276}},
+               {QStringLiteral("Vân Trung"), {500, 58}},    {QStringLiteral("Biện Kinh"), {560, 176}},
+               {QStringLiteral("Vĩnh Lạc"), {640, 116}},    {QStringLiteral("Đạo Hương"), {500, 292}},
+               {QStringLiteral("Thành Đô"), {300, 318}},    {QStringLiteral("Giang Tân"), {318, 384}},
+               {QStringLiteral("Tương Dương"), {420, 246}}, {QStringLiteral("Dương Châu"), {600, 250}},
+               {QStringLiteral("Lâm An"), {624, 352}},      {QStringLiteral("Ba Lăng"), {434, 366}},
+               {QStringLiteral("Long Tuyền"), {560, 420}},  {QStringLiteral("Đại Lý"), {170, 420}},
                {QStringLiteral("Thạch Cổ"), {246, 470}}};
     s.regions = {{QStringLiteral("Mông Cổ"), {{210, 60}, {330, 80}}, {226, 100}},
                  {QStringLiteral("Tây Hạ"), {{90, 250}, {200, 220}}, {96, 300}},

@@ -63,9 +63,9 @@ struct MapSpec {
     std::uint32_t seed;
     QString title;
     Corner titleCorner = Corner::topLeft;
-    double aridity = 0.3; // 0 lush, 1 desert
+    double aridity = 0.3;     // 0 lush, 1 desert
     double aridityNorth = -1; // if set, the aridity at the top edge, blending to `aridity` at the bottom
-    double cold = 0.0;    // snow on high ground
+    double cold = 0.0;        // snow on high ground
     QList<Town> towns;
     QList<Sect> sects;
     QList<Exit> exits;

@@ -52,8 +52,7 @@ constexpr Rgb borderEdge{128, 88, 52};
 } // namespace
 
 Terrain::Terrain(const MapSpec &spec, const Geography &geo, const QList<QPointF> &mountainPlaces)
-    : spec_(spec), geo_(geo), height_(std::size_t(pictureWidth) * pictureHeight),
-      riverDist_(height_.size())
+    : spec_(spec), geo_(geo), height_(std::size_t(pictureWidth) * pictureHeight), riverDist_(height_.size())
 {
     for (int y = 0; y < pictureHeight; ++y)
         for (int x = 0; x < pictureWidth; ++x)
@@ -128,7 +127,8 @@ QImage Terrain::paint() const
                 if (depth < 2.5)
                     c = mix(c, shore, 0.35);
             } else {
-                const double a = std::clamp(aridityAt(x, y) + (tint.fbm(x / 130.0, y / 130.0, 3) - 0.5) * 0.5, 0.0, 1.0);
+                const double a =
+                    std::clamp(aridityAt(x, y) + (tint.fbm(x / 130.0, y / 130.0, 3) - 0.5) * 0.5, 0.0, 1.0);
                 const double moisture = wet.fbm(x / 90.0, y / 90.0, 4);
                 Rgb low = mix(lushGreen, meadow, moisture * 0.9 + a * 0.4);
                 low = mix(low, dryGrass, smoothstep(0.35, 0.7, a));
@@ -205,7 +205,8 @@ void Terrain::paintTrees(QImage &img) const
         for (int gx = 4; gx < pictureWidth; gx += 7) {
             const double x = gx + rng.uniform(-3, 3), y = gy + rng.uniform(-3, 3);
             const double roll = rng.uniform();
-            const int ix = std::clamp(int(x), 0, pictureWidth - 1), iy = std::clamp(int(y), 0, pictureHeight - 1);
+            const int ix = std::clamp(int(x), 0, pictureWidth - 1),
+                      iy = std::clamp(int(y), 0, pictureHeight - 1);
             const double h = height(ix, iy);
             if (geo_.waterDepth(x, y) > -5 || h > 0.5)
                 continue;
@@ -236,7 +237,8 @@ void Terrain::paintPeaks(QImage &img) const
         for (int gx = 8; gx < pictureWidth - 8; gx += 19) {
             const double x = gx + rng.uniform(-6, 6), y = gy + rng.uniform(-5, 5);
             const double roll = rng.uniform();
-            const int ix = std::clamp(int(x), 0, pictureWidth - 1), iy = std::clamp(int(y), 0, pictureHeight - 1);
+            const int ix = std::clamp(int(x), 0, pictureWidth - 1),
+                      iy = std::clamp(int(y), 0, pictureHeight - 1);
             const double h = height(ix, iy);
             if (h < 0.5 || roll > smoothstep(0.5, 0.66, h) || geo_.waterDepth(x, y) > -4)
                 continue;
