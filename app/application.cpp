@@ -50,15 +50,24 @@ void showCriticalBox(const QString &caption, const QString &text)
 }
 
 namespace {
-// Only the program name reaches Qt.
+
+// Only the program name reaches Qt; these live as long as the application.
 int qtArgc = 1;
+char fallbackName[] = "tracuu";
+char *qtArgv[] = {fallbackName, nullptr};
+
+char **programNameOnly(int argc, char **argv)
+{
+    if (argc > 0 && argv && argv[0])
+        qtArgv[0] = argv[0];
+    return qtArgv;
+}
+
 } // namespace
 
-TApplication::TApplication(int &argc, char **argv)
-    : QApplication((qtArgc = 1, qtArgc), argv),
-      title_(applicationTitleFromPath(QString::fromLocal8Bit(argv[0])))
+TApplication::TApplication(int &argc, char **argv) : QApplication(qtArgc, programNameOnly(argc, argv))
 {
-    (void)argc;
+    title_ = applicationTitleFromPath(QCoreApplication::applicationFilePath());
     setApplicationName(title_);
     // Lets the desktop match the window to its entry and icon.
     setDesktopFileName(QStringLiteral("example.vanduc.tracuu"));
