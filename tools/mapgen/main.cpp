@@ -52,7 +52,13 @@ int main(int argc, char **argv)
     try {
         for (locator::MapView view : locator::allMapViews) {
             const mapgen::MapSpec &spec = mapgen::mapSpec(view);
-            const QImage picture = mapgen::paintMap(spec, fonts);
+            const mapgen::MapPicture painted = mapgen::paintMap(spec, fonts);
+            for (const QString &problem : painted.problems)
+                std::fprintf(stderr, "mapgen: %s: %s\n", locator::mapViewName(view).data(),
+                             qPrintable(problem));
+            if (!painted.problems.isEmpty())
+                return 1;
+            const QImage &picture = painted.image;
             QList<mapgen::JpegSegment> segments;
             if (view == locator::MapView::trangchu) {
                 const QImage thumb = picture.scaled(160, 106, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

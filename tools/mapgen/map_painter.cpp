@@ -136,7 +136,7 @@ QRectF drawTitle(QPainter &p, const MapSpec &spec, const MapFonts &fonts)
     return path.boundingRect().adjusted(-4, -4, 6, 6);
 }
 
-QImage paintRegion(const MapSpec &spec, const MapFonts &fonts)
+QImage paintRegion(const MapSpec &spec, const MapFonts &fonts, QStringList &problems)
 {
     const QList<Place> places = placesOf(spec.view);
     QList<QPointF> mountains, islands;
@@ -200,8 +200,12 @@ QImage paintRegion(const MapSpec &spec, const MapFonts &fonts)
     }
     const QRectF titleBox = drawTitle(p, spec, fonts);
     const auto placed = placeLabels(requests, symbols, {titleBox}, QSizeF(pictureWidth, pictureHeight));
-    for (qsizetype i = 0; i < placed.size(); ++i)
+    for (qsizetype i = 0; i < placed.size(); ++i) {
         drawTextBlock(p, placed[i].lines, requests[i].style, placed[i].box);
+        if (!placed[i].clean)
+            problems.append(QStringLiteral("label \"%1\" covers a symbol or leaves the picture")
+                                .arg(placed[i].lines.join(u' ')));
+    }
     return img;
 }
 
@@ -277,7 +281,7 @@ QRectF drawPublisherLogo(QPainter &p, const MapFonts &fonts)
     return name.boundingRect().united(slogan.boundingRect()).united(QRectF(o, QSizeF(50, 40)));
 }
 
-QImage paintOverview(const MapSpec &spec, const MapFonts &fonts)
+QImage paintOverview(const MapSpec &spec, const MapFonts &fonts, QStringList &problems)
 {
     const Geography geo(spec, {});
     const Terrain terrain(spec, geo, {});
@@ -309,6 +313,9 @@ QImage paintOverview(const MapSpec &spec, const MapFonts &fonts)
     const auto placed = placeLabels(requests, symbols, keepClear, QSizeF(pictureWidth, pictureHeight));
     for (qsizetype i = 0; i < placed.size(); ++i) {
         drawTextBlock(p, placed[i].lines, requests[i].style, placed[i].box);
+        if (!placed[i].clean)
+            problems.append(QStringLiteral("label \"%1\" covers a symbol or leaves the picture")
+                                .arg(placed[i].lines.join(u' ')));
         if (spec.towns[i].name == QStringLiteral("Đạo Hương")) {
             // The start village is flagged with a small green pointer.
             const QPointF top(placed[i].box.center().x(), placed[i].box.top() - 1);
@@ -328,9 +335,12 @@ QImage paintOverview(const MapSpec &spec, const MapFonts &fonts)
 
 } // namespace
 
-QImage paintMap(const MapSpec &spec, const MapFonts &fonts)
+MapPicture paintMap(const MapSpec &spec, const MapFonts &fonts)
 {
-    return spec.view == locator::MapView::trangchu ? paintOverview(spec, fonts) : paintRegion(spec, fonts);
+    MapPicture picture;
+    picture.image = spec.view == locator::MapView::trangchu ? paintOverview(spec, fonts, picture.problems)
+                                                            : paintRegion(spec, fonts, picture.problems);
+    return picture;
 }
 
 } // namespace mapgen

@@ -3,6 +3,7 @@
 #include "map_specs.h"
 
 #include <QImage>
+#include <QStringList>
 
 namespace mapgen {
 
@@ -16,7 +17,12 @@ struct MapFonts {
 // marker disc that the program puts on the place.
 QPoint pavilionPoint(int left, int top);
 
-// Draws one whole picture.
-QImage paintMap(const MapSpec &spec, const MapFonts &fonts);
+// One whole picture, and what could not be laid out cleanly (a label that
+// would cover a symbol or leave the picture).
+struct MapPicture {
+    QImage image;
+    QStringList problems;
+};
+MapPicture paintMap(const MapSpec &spec, const MapFonts &fonts);
 
 } // namespace mapgen
