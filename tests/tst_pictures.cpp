@@ -8,7 +8,6 @@
 
 #include <QResource>
 #include <QTest>
-#include <QtEndian>
 
 using namespace tracuu;
 
@@ -20,37 +19,6 @@ QByteArray resourceBytes(const QString &path)
     return r.compressionAlgorithm() == QResource::NoCompression
                ? QByteArray(reinterpret_cast<const char *>(r.data()), r.size())
                : r.uncompressedData();
-}
-
-QByteArray record(const QByteArray &tag, const QByteArray &stream, qint64 statedLength = -1)
-{
-    QByteArray r;
-    r.append(char(tag.size()));
-    r.append(tag);
-    char len[4];
-    qToLittleEndian<quint32>(quint32(statedLength < 0 ? stream.size() : statedLength), len);
-    r.append(len, 4);
-    r.append(stream);
-    return r;
-}
-
-// The stream with every segment of one marker removed.
-QByteArray withoutSegments(const QByteArray &jpeg, int marker)
-{
-    QByteArray out = jpeg.left(2);
-    qsizetype pos = 2;
-    while (pos + 4 <= jpeg.size()) {
-        const int m = uchar(jpeg[pos + 1]);
-        const int length = (uchar(jpeg[pos + 2]) << 8) | uchar(jpeg[pos + 3]);
-        if (m == 0xDA) {
-            out.append(jpeg.mid(pos));
-            break;
-        }
-        if (m != marker)
-            out.append(jpeg.mid(pos, 2 + length));
-        pos += 2 + length;
-    }
-    return out;
 }
 
 PictureRegistry jpegRegistry()
@@ -142,7 +110,7 @@ void TestPictures::tagLookup()
     QFETCH(bool, loaded);
     TPicture picture;
     // An unknown tag is no error: the picture is empty and draws nothing.
-    picture.loadFromRecord(record(tag, stream_), jpegRegistry());
+    picture.loadFromRecord(pictureRecord(tag, stream_), jpegRegistry());
     QCOMPARE(picture.graphic() != nullptr, loaded);
     QCOMPARE(picture.size().isEmpty(), !loaded);
 }
@@ -157,20 +125,20 @@ void TestPictures::mostRecentRegistrationFirst()
     PictureRegistry registry = jpegRegistry();
     registry.registerClass({QStringLiteral("TJPEGImage"), {}, {}, [] { return std::make_unique<Marker>(); }});
     TPicture picture;
-    picture.loadFromRecord(record("TJPEGImage", stream_), registry);
+    picture.loadFromRecord(pictureRecord("TJPEGImage", stream_), registry);
     QVERIFY(dynamic_cast<Marker *>(picture.graphic()));
 }
 
 void TestPictures::badRecords_data()
 {
     QTest::addColumn<QByteArray>("data");
-    const QByteArray good = record("TJPEGImage", stream_);
+    const QByteArray good = pictureRecord("TJPEGImage", stream_);
     QTest::newRow("empty record") << QByteArray();
     QTest::newRow("tag runs past the data") << QByteArray("\x0aTJPEG", 6);
     QTest::newRow("no stream length") << good.left(13);
     QTest::newRow("stream cut short") << good.left(good.size() - 1);
-    QTest::newRow("length lies") << record("TJPEGImage", stream_, qint64(stream_.size()) + 100);
-    QTest::newRow("length near 4 GiB") << record("TJPEGImage", stream_.left(100), 0xFFFFFFF0LL);
+    QTest::newRow("length lies") << pictureRecord("TJPEGImage", stream_, qint64(stream_.size()) + 100);
+    QTest::newRow("length near 4 GiB") << pictureRecord("TJPEGImage", stream_.left(100), 0xFFFFFFF0LL);
 }
 
 void TestPictures::badRecords()
@@ -195,7 +163,7 @@ void TestPictures::corruptHeaderFailsAtLoad()
     }
     TPicture picture;
     try {
-        picture.loadFromRecord(record("TJPEGImage", bad), jpegRegistry());
+        picture.loadFromRecord(pictureRecord("TJPEGImage", bad), jpegRegistry());
         QFAIL("no error for a corrupt frame header");
     } catch (const JpegError &e) {
         QVERIFY(QByteArray(e.what()).startsWith("JPEG error #"));
@@ -208,7 +176,7 @@ void TestPictures::decodeErrorAtDraw()
 {
     // Without quantisation tables the header reads, but decoding fails.
     TPicture picture;
-    picture.loadFromRecord(record("TJPEGImage", withoutSegments(stream_, 0xDB)), jpegRegistry());
+    picture.loadFromRecord(pictureRecord("TJPEGImage", withoutSegments(stream_, 0xDB)), jpegRegistry());
     auto *jpeg = dynamic_cast<TJPEGImage *>(picture.graphic());
     QVERIFY(jpeg);
     QCOMPARE(jpeg->size(), QSize(797, 531));
@@ -223,7 +191,7 @@ void TestPictures::decodeErrorAtDraw()
 void TestPictures::decodesOnceOnFirstDraw()
 {
     TPicture picture;
-    picture.loadFromRecord(record("TJPEGImage", stream_), jpegRegistry());
+    picture.loadFromRecord(pictureRecord("TJPEGImage", stream_), jpegRegistry());
     auto *jpeg = static_cast<TJPEGImage *>(picture.graphic());
     QImage target(797, 531, QImage::Format_RGB32);
     QPainter p(&target);
@@ -242,7 +210,7 @@ void TestPictures::eightBitScreenGets236Colours()
     TJPEGImage::setScreenBitsPerPixel(8);
     const auto restore = qScopeGuard([before] { TJPEGImage::setScreenBitsPerPixel(before); });
     TPicture picture;
-    picture.loadFromRecord(record("TJPEGImage", stream_), jpegRegistry());
+    picture.loadFromRecord(pictureRecord("TJPEGImage", stream_), jpegRegistry());
     auto *jpeg = static_cast<TJPEGImage *>(picture.graphic());
     QImage target(797, 531, QImage::Format_RGB32);
     QPainter p(&target);
@@ -262,7 +230,7 @@ void TestPictures::pictureFillsItsControl()
     window.setPalette(pal);
     auto *image = new TImage(&window);
     image->setGeometry(50, 40, 797, 531);
-    image->loadPicture(record("TJPEGImage", stream_), jpegRegistry());
+    image->loadPicture(pictureRecord("TJPEGImage", stream_), jpegRegistry());
     QVERIFY(image->testAttribute(Qt::WA_OpaquePaintEvent));
     const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     auto *jpeg = static_cast<TJPEGImage *>(image->picture().graphic());
@@ -270,7 +238,7 @@ void TestPictures::pictureFillsItsControl()
     QCOMPARE(shot.pixelColor(49, 40), QColor(1, 2, 3));
     QCOMPARE(shot.pixelColor(50 + 797, 40 + 530), QColor(1, 2, 3));
     // An empty picture leaves the control transparent.
-    image->loadPicture(record("TBitmap", stream_), jpegRegistry());
+    image->loadPicture(pictureRecord("TBitmap", stream_), jpegRegistry());
     QVERIFY(!image->testAttribute(Qt::WA_OpaquePaintEvent));
 }
 

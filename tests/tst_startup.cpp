@@ -4,6 +4,7 @@
 #include "application.h"
 #include "controls/errors.h"
 #include "controls/jpeg_image.h"
+#include "jpeg_markers.h"
 #include "window_geometry.h"
 
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 using namespace tracuu;
 
@@ -215,27 +215,6 @@ QByteArray overviewRecord()
     return QByteArray(reinterpret_cast<const char *>(r.data()), r.size());
 }
 
-// A record whose stream has lost the segments of one marker.
-QByteArray withoutSegments(const QByteArray &record, int marker)
-{
-    QByteArray out = record.left(17);
-    qsizetype pos = 17;
-    while (pos + 4 <= record.size()) {
-        const int m = uchar(record[pos + 1]);
-        const int length = (uchar(record[pos + 2]) << 8) | uchar(record[pos + 3]);
-        if (m == 0xDA) {
-            out.append(record.mid(pos));
-            break;
-        }
-        if (m != marker)
-            out.append(record.mid(pos, 2 + length));
-        pos += 2 + length;
-    }
-    const quint32 streamLength = quint32(out.size() - 15);
-    qToLittleEndian(streamLength, out.data() + 11);
-    return out;
-}
-
 } // namespace
 
 void TestStartup::corruptPictureStopsStartup()
@@ -267,7 +246,8 @@ void TestStartup::decodeErrorAtFirstPaintIsShownOnce()
     app->setErrorReporter([&](const QString &c, const QString &t) { reports.append({c, t}); });
     QTemporaryDir dir;
     // No quantisation tables: the header reads, the decode fails.
-    const FormDef def = definitionWithOverview(withoutSegments(overviewRecord(), 0xDB), dir);
+    const FormDef def = definitionWithOverview(
+        pictureRecord("TJPEGImage", withoutSegments(overviewRecord().mid(15), 0xDB)), dir);
     TForm1 window;
     window.readDefinition(def);
     window.show();
