@@ -33,6 +33,20 @@ ControlDef picture(const char *name, bool regionMap)
     return c;
 }
 
+// A Unicode label with a font of its own, transparent, sized to its caption.
+ControlDef label(const char *name, QRect bounds, const QString &caption, const FontDef &font)
+{
+    ControlDef c;
+    c.name = QString::fromLatin1(name);
+    c.kind = ControlKind::TTntLabel;
+    c.bounds = bounds;
+    c.caption = caption;
+    c.font = font;
+    c.parentFont = false;
+    c.transparent = true;
+    return c;
+}
+
 FormDef build()
 {
     FormDef f;
@@ -74,15 +88,9 @@ FormDef build()
 
     f.controls.push_back(picture("trangchu", false));
 
-    ControlDef title;
-    title.name = QStringLiteral("TntLabel1");
-    title.kind = ControlKind::TTntLabel;
-    title.bounds = {189, 16, 626, 51};
-    title.caption = QStringLiteral("TRA CỨU ĐỊA ĐIỂM VẠN DỰC");
-    title.font = {QStringLiteral("Arial"), -43, true, false, false, TColor::clRed, FontCharset::ANSI_CHARSET};
-    title.parentFont = false;
-    title.transparent = true;
-    f.controls.push_back(title);
+    f.controls.push_back(
+        label("TntLabel1", {189, 16, 626, 51}, QStringLiteral("TRA CỨU ĐỊA ĐIỂM VẠN DỰC"),
+              {QStringLiteral("Arial"), -43, true, false, false, TColor::clRed, FontCharset::ANSI_CHARSET}));
 
     ControlDef link;
     link.name = QStringLiteral("VrWebLabel1");
@@ -105,16 +113,9 @@ FormDef build()
     link.link.cursor = 99;
     f.controls.push_back(link);
 
-    ControlDef heading;
-    heading.name = QStringLiteral("TntLabel2");
-    heading.kind = ControlKind::TTntLabel;
-    heading.bounds = {0, 48, 95, 16};
-    heading.caption = QStringLiteral("Chọn Khu Vực:");
-    heading.font = {QStringLiteral("Arial"),  -13, true, false, false, TColor::clBlue,
-                    FontCharset::ANSI_CHARSET};
-    heading.parentFont = false;
-    heading.transparent = true;
-    f.controls.push_back(heading);
+    f.controls.push_back(
+        label("TntLabel2", {0, 48, 95, 16}, QStringLiteral("Chọn Khu Vực:"),
+              {QStringLiteral("Arial"), -13, true, false, false, TColor::clBlue, FontCharset::ANSI_CHARSET}));
 
     ControlDef list;
     list.name = QStringLiteral("listv");
