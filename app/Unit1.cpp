@@ -329,13 +329,17 @@ void TForm1::showEvent(QShowEvent *event)
 
 bool TForm1::event(QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    const bool frameMayBeKnown = type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose ||
+                                 type == QEvent::WindowActivate;
+    // Only these are looked at after the base class has handled them; any
+    // other event, a deferred delete above all, may leave no window behind.
+    if (!frameMayBeKnown)
+        return QWidget::event(event);
     const bool result = QWidget::event(event);
     // The window manager's frame is known only once the window is mapped:
     // centre again, once, by the real outer size.
-    if (centred_ && !centredWithFrame_ && isVisible() &&
-        (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Expose ||
-         event->type() == QEvent::WindowActivate) &&
-        frameGeometry().size() != geometry().size()) {
+    if (centred_ && !centredWithFrame_ && isVisible() && frameGeometry().size() != geometry().size()) {
         centredWithFrame_ = true;
         centreOnScreen();
     }

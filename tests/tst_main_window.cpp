@@ -11,6 +11,7 @@
 #include "locator/catalogue.h"
 
 #include <QInputMethodEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 
@@ -71,6 +72,7 @@ private slots:
     void markerInvertsTheMapOnce();
     void picturesDecodeOnFirstShowing();
     void clientSizeStaysFitted();
+    void closingDeletesTheWindow();
 
 private:
     QImage grab() const { return window_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -513,6 +515,20 @@ void TestMainWindow::clientSizeStaysFitted()
         select(i);
         QCOMPARE(window_->size(), QSize(1021, 603));
     }
+}
+
+// As the program runs it: deleted when closed, after which nothing of it
+// may be touched (an address sanitizer run checks that).
+void TestMainWindow::closingDeletesTheWindow()
+{
+    auto *w = new TForm1;
+    w->readDefinition(TFORM1());
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QPointer<TForm1> alive(w);
+    QVERIFY(w->close());
+    QTRY_VERIFY(alive.isNull());
 }
 
 QTEST_MAIN(TestMainWindow)
