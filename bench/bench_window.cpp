@@ -2,6 +2,7 @@
 //   bench_window inprocess   first showings, switches, their floors, memory
 //   bench_window memory      peak memory with all six maps shown
 //   bench_window bare        peak memory of a bare Qt window, for comparison
+//   bench_window text        the same with one line of text
 #include "Unit1.h"
 #include "controls/image_control.h"
 #include "controls/jpeg_decoder.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
@@ -157,10 +159,15 @@ int memory()
     return 0;
 }
 
-int bare()
+// A bare window, or with `text` one line of text: what any Qt program with
+// text pays for its fonts before its first paint.
+int bare(bool text)
 {
     QWidget w;
     w.resize(1021, 603);
+    QLabel *label = text ? new QLabel(QStringLiteral("TRA CỨU ĐỊA ĐIỂM"), &w) : nullptr;
+    if (label)
+        label->move(10, 10);
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;
@@ -185,7 +192,9 @@ int main(int argc, char **argv)
     if (mode == QLatin1String("memory"))
         return memory();
     if (mode == QLatin1String("bare"))
-        return bare();
-    std::fprintf(stderr, "usage: bench_window inprocess|bare\n");
+        return bare(false);
+    if (mode == QLatin1String("text"))
+        return bare(true);
+    std::fprintf(stderr, "usage: bench_window inprocess|memory|bare|text [--wait]\n");
     return 2;
 }

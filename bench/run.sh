@@ -23,11 +23,12 @@ stop() { pkill -x "$1" 2>/dev/null || true; sleep 0.3; }
 ox=$(((1280 - 1021) / 2)) oy=$(((800 - 603) / 2))
 read -r r g b < <(pixel $maps/trangchu.jpg 400 300)
 
-start_ours=() start_feh=() start_bare=()
+start_ours=() start_feh=() start_bare=() start_text=()
 for _ in $(seq "$runs"); do
     start_ours+=("$($watch launch $((ox + 224 + 400)) $((oy + 72 + 300)) $r $g $b -- "$build/app/tracuu")"); stop tracuu
     start_feh+=("$($watch launch 400 300 $r $g $b -- feh -g 797x531+0+0 --no-menus "$maps/trangchu.jpg")"); stop feh
     start_bare+=("$($watch launch 500 300 239 239 239 -- "$build/bench/bench_window" bare --wait)"); stop bench_window
+    start_text+=("$($watch launch 500 300 239 239 239 -- "$build/bench/bench_window" text --wait)"); stop bench_window
 done
 
 # Switching between two maps shown before: rows 3 (dongtong) and 4 (taytong).
@@ -64,6 +65,7 @@ printf '%-48s %10s\n' "measure" "value"
 printf '%-48s %10s\n' "start to first painted map, ours (ms)" "$(printf '%s\n' "${start_ours[@]}" | median)"
 printf '%-48s %10s\n' "start to first painted picture, feh (ms)" "$(printf '%s\n' "${start_feh[@]}" | median)"
 printf '%-48s %10s\n' "start to painted bare Qt window (ms)" "$(printf '%s\n' "${start_bare[@]}" | median)"
+printf '%-48s %10s\n' "  the same with one line of text (ms)" "$(printf '%s\n' "${start_text[@]}" | median)"
 printf '%-48s %10s\n' "first showing of a region map, in process (ms)" "$(val first_showing_ms "$inproc")"
 printf '%-48s %10s\n' "floor: one libjpeg decode of that map (ms)" "$(val decode_floor_ms "$inproc")"
 printf '%-48s %10s\n' "switch between two shown maps, in process (ms)" "$(val switch_ms "$inproc")"
