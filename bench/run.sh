@@ -40,20 +40,20 @@ sleep 1.5
 win=$(xdotool search --onlyvisible --name "Tra Cuu" | head -n 1)
 xdotool key --window "$win" End Home Down Down Down Down Up
 sleep 0.5
-switch_ours=()
-for _ in $(seq "$runs"); do
-    switch_ours+=("$($watch key "$win" Down $((ox + 224 + px)) $((oy + 72 + py)) $tr $tg $tb)")
-    switch_ours+=("$($watch key "$win" Up $((ox + 224 + px)) $((oy + 72 + py)) $dr $dg $db)")
-done
+# Times each switch to taytong (key $2) and back to dongtong (key $3) of
+# window $1, watching the screen pixel ($4, $5).
+flips() {
+    for _ in $(seq "$runs"); do
+        $watch key "$1" "$2" "$4" "$5" $tr $tg $tb
+        $watch key "$1" "$3" "$4" "$5" $dr $dg $db
+    done
+}
+switch_ours=($(flips "$win" Down Up $((ox + 224 + px)) $((oy + 72 + py))))
 stop tracuu
 feh -g 797x531+0+0 --no-menus "$maps/dongtong.jpg" "$maps/taytong.jpg" &
 sleep 1
 fwin=$(xdotool search --onlyvisible --class feh | head -n 1)
-switch_feh=()
-for _ in $(seq "$runs"); do
-    switch_feh+=("$($watch key "$fwin" Right $px $py $tr $tg $tb)")
-    switch_feh+=("$($watch key "$fwin" Left $px $py $dr $dg $db)")
-done
+switch_feh=($(flips "$fwin" Right Left $px $py))
 stop feh
 
 inproc=$("$build/bench/bench_window" inprocess)
